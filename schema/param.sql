@@ -1,0 +1,3 @@
+CREATE TABLE FParam (MpUser TEXT, TauxTva INTEGER, ModepBr TEXT, ModepFac TEXT, Sic INTEGER, Sib INTEGER);
+CREATE TABLE FparamU (Mp TEXT);
+INSERT INTO FparamU (Mp) VALUES ('');

@@ -1,0 +1,11 @@
+CREATE TABLE fprod (Codeprod INTEGER, fam TEXT, ref TEXT, Prod TEXT, Um TEXT, Qi INTEGER, Pa INTEGER, Pvd INTEGER, Pvg INTEGER, codefour INTEGER);
+CREATE INDEX fprod_code ON fprod (Codeprod);
+CREATE INDEX fprod_fam ON fprod (fam);
+CREATE INDEX fprod_ref ON fprod (ref);
+CREATE INDEX fprod_prod ON fprod (Prod);
+CREATE TABLE fcamion (camion TEXT);
+CREATE INDEX fcamion_camion ON fcamion (camion);
+CREATE TABLE fchauf (chauf TEXT);
+CREATE INDEX fchauf_chauf ON fchauf (chauf);
+CREATE TABLE fmat (mat TEXT);
+CREATE INDEX fmat_mat ON fmat (mat);

@@ -1,0 +1,131 @@
+#include "common/widgets.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QValidator>
+
+namespace {
+
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+Qt::Alignment alignmentOf(ColumnAlignment alignment)
+{
+    switch (alignment) {
+    case ColumnAlignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case ColumnAlignment::Centre:
+        return Qt::AlignCenter;
+    case ColumnAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+} // namespace
+
+QTreeWidget *createReportList(QWidget *parent, const QList<ListColumn> &columns, const QColor &background)
+{
+    auto *list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setColumnCount(int(columns.size()));
+    QStringList titles;
+    for (const ListColumn &column : columns)
+        titles << column.title;
+    list->setHeaderLabels(titles);
+    list->header()->setStretchLastSection(false);
+    for (int i = 0; i < columns.size(); ++i)
+        list->setColumnWidth(i, columns[i].width);
+    setBackground(list->viewport(), background);
+    list->setAlternatingRowColors(false);
+    return list;
+}
+
+QTreeWidgetItem *addListRow(QTreeWidget *list, const QStringList &columns)
+{
+    auto *item = new QTreeWidgetItem(list, columns);
+    return item;
+}
+
+void setColumnAlignment(QTreeWidget *list, int column, ColumnAlignment alignment)
+{
+    const Qt::Alignment align = alignmentOf(alignment);
+    list->headerItem()->setTextAlignment(column, align);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setTextAlignment(column, align);
+}
+
+void setColumnAlignment(QTreeWidget *list, int column, int code)
+{
+    setColumnAlignment(list, column, static_cast<ColumnAlignment>(code == 1 || code == 2 ? code : 0));
+}
+
+QTreeWidgetItem *findListRow(QTreeWidget *list, int column, const QString &text)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->text(column) == text)
+            return list->topLevelItem(i);
+    }
+    return nullptr;
+}
+
+void makeUpperCase(QLineEdit *field)
+{
+    field->setValidator(new UpperCaseValidator(field));
+}
+
+void makeUpperCase(QComboBox *box)
+{
+    box->setValidator(new UpperCaseValidator(box));
+}
+
+QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit *addLabelledField(QWidget *parent, const QString &caption, const QRect &labelGeometry,
+                            const QRect &fieldGeometry)
+{
+    QLabel *label = addLabel(parent, caption, labelGeometry);
+    auto *field = new QLineEdit(parent);
+    field->setGeometry(fieldGeometry);
+    label->setBuddy(field);
+    field->setAccessibleName(caption);
+    return field;
+}
+
+QLabel *addValueLabel(QWidget *parent, const QString &accessibleName, const QRect &geometry, const QColor &background)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setAccessibleName(accessibleName);
+    label->setAutoFillBackground(true);
+    setBackground(label, background);
+    return label;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}

@@ -1,0 +1,105 @@
+#include "testsupport.h"
+
+#include "datafolder.h"
+
+#include <QDir>
+#include <QTest>
+
+template <typename T> T ScriptedDialogs::take(const char *kind, T fallback)
+{
+    if (m_answers.isEmpty() || !std::holds_alternative<T>(m_answers.head())) {
+        const QString text = QStringLiteral("unscripted %1: %2 / %3").arg(QLatin1String(kind), shown.last().title, shown.last().text);
+        QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+        return fallback;
+    }
+    return std::get<T>(m_answers.dequeue());
+}
+
+void ScriptedDialogs::message(const QString &title, const QString &text)
+{
+    shown.append({QStringLiteral("message"), title, text});
+}
+
+bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)
+{
+    shown.append({QStringLiteral("yesno"), title, text});
+    return take<bool>("yes/no question", false);
+}
+
+Dialogs::Answer ScriptedDialogs::askYesNoCancel(const QString &title, const QString &text)
+{
+    shown.append({QStringLiteral("yesnocancel"), title, text});
+    return take<Answer>("yes/no/cancel question", Answer::Cancel);
+}
+
+QString ScriptedDialogs::input(const QString &title, const QString &prompt, const QString &)
+{
+    shown.append({QStringLiteral("input"), title, prompt});
+    return take<Text>("input box", Text{}).value;
+}
+
+QString ScriptedDialogs::chooseFolder(const QString &title)
+{
+    shown.append({QStringLiteral("folder"), title, QString()});
+    return take<Text>("folder chooser", Text{}).value;
+}
+
+QStringList ScriptedDialogs::messages() const
+{
+    QStringList result;
+    for (const Shown &box : shown) {
+        if (box.kind == QLatin1String("message"))
+            result << box.title + QLatin1Char('|') + box.text;
+    }
+    return result;
+}
+
+bool makeDataFolder(const QString &dataFolder)
+{
+    QString error;
+    if (!createDataFolder(QStringLiteral(SELVANO_SCHEMA_DIR), dataFolder, ExistingFiles::Refuse, &error)) {
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+        return false;
+    }
+    return true;
+}
+
+TestDatabase::TestDatabase(int busyTimeoutMs)
+{
+    makeDataFolder(dataFolder());
+    const QString failed = openDatabases(dataFolder(), busyTimeoutMs);
+    if (!failed.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("cannot open ") + failed), __FILE__, __LINE__);
+    m_previousDialogs = setDialogs(&dialogs);
+    reportStatementErrorsInDialogs();
+}
+
+TestDatabase::~TestDatabase()
+{
+    closeDatabases();
+    setDialogs(m_previousDialogs);
+}
+
+QString TestDatabase::dataFolder() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("Data"));
+}
+
+void exec(Db::Connection connection, const char *sql, SqlValues values)
+{
+    if (!runUpdate(connection, sql, values))
+        QTest::qFail(sql, __FILE__, __LINE__);
+}
+
+QList<QStringList> readRows(Db::Connection connection, const char *sql, SqlValues values)
+{
+    QList<QStringList> rows;
+    Query query = runQuery(connection, sql, values);
+    while (query.next()) {
+        QStringList row;
+        for (int c = 0; c < query.columnCount(); ++c)
+            row << query.text(c);
+        rows << row;
+    }
+    return rows;
+}
