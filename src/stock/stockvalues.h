@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The stock-movement window's current values, shared by its tabs and the operations they run.
+// Every operation first copies the fields of its own tab here, so only the tab in use matters.
+struct StockValues {
+    QString documentNumber;
+    QString dateText;
+    QString partnerCode;
+    QString partnerName;
+    QString productCode;
+    QString family;
+    QString reference;
+    QString designation;
+    QString unit;
+    QString quantity;
+    QString unitPrice;
+    QString amount;
+    QString paymentMode;
+    QString truck;
+    QString driver;
+    QString registration;
+    QString lookupMode; // "FOUR", "CLIENT", "PROD", "FAM" or "REF"
+};
