@@ -64,6 +64,9 @@ struct BoxColours {
 
 const BoxColours kKraft{QColor::fromRgb(0xd9a35b), QColor::fromRgb(0xecc58a), QColor::fromRgb(0xb98340),
                         QColor::fromRgb(0xf3dcb0)};
+// Pale boxes for the blue-teal backgrounds; opaque so stacked boxes hide each other.
+const BoxColours kFrosted{QColor::fromRgb(0x4f9fb2), QColor::fromRgb(0x82c6cf), QColor::fromRgb(0x3a8697),
+                          QColor::fromRgb(0xb2e2e4)};
 
 QFont uiFont(int pixelSize, QFont::Weight weight = QFont::Normal)
 {
@@ -296,7 +299,7 @@ void drawCircularArrow(QPainter &p, const QPointF &centre, qreal radius, qreal s
     const qreal sign = spanAngle >= 0 ? 1 : -1;
     const QPointF tangent(-qSin(endAngle) * sign, -qCos(endAngle) * sign);
     const QPointF normal(qCos(endAngle), -qSin(endAngle));
-    const qreal head = width * 1.5;
+    const qreal head = width * 1.7;
     const QPolygonF arrowHead{tip + normal * head, tip + tangent * head * 1.3, tip - normal * head};
     p.setPen(inkPen());
     p.setBrush(colour);
@@ -542,8 +545,9 @@ void iconBackup(QPainter &p)
 
 void iconRestore(QPainter &p)
 {
-    drawDisk(p, QRectF(1.5, 7.5, 22, 22), inkPen());
-    drawCircularArrow(p, QPointF(23.5, 9), 6, 270, -280, 3, kTeal);
+    drawDisk(p, QRectF(1.5, 9.5, 21, 21), inkPen());
+    // Turning back towards the disk: what it holds is put back.
+    drawCircularArrow(p, QPointF(23, 10), 6.3, 235, 250, 3, kTeal);
 }
 
 void iconYearEnd(QPainter &p)
@@ -600,9 +604,9 @@ void iconReset(QPainter &p)
     p.drawLine(QPointF(4.5, 25.5), QPointF(10, 25.5));
 
     p.save();
-    p.translate(19, 15);
+    p.translate(18.5, 14.5);
     p.rotate(-40);
-    const QRectF eraser(-11, -6, 22, 12);
+    const QRectF eraser(-12, -6.5, 24, 13);
     const qreal sleeve = eraser.width() * 0.45;
     p.setPen(inkPen());
     p.setBrush(QColor::fromRgb(0xf28b9b));
@@ -658,7 +662,7 @@ void iconQuit(QPainter &p)
     // Power sign: a ring broken at the top, with a bar through the gap.
     p.setPen(roundPen(kPaper, 2.8));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(centre.x() - 7, centre.y() - 6, 14, 14), 125 * 16, -250 * 16);
+    p.drawArc(QRectF(centre.x() - 7, centre.y() - 6, 14, 14), 125 * 16, 290 * 16);
     p.drawLine(QPointF(centre.x(), centre.y() - 9), QPointF(centre.x(), centre.y() - 1));
 }
 
@@ -726,12 +730,10 @@ QPixmap paintLogin()
                       QPointF(580, 135), QPointF(628, 62)},
                   QColor(140, 235, 215, 200), 3);
 
-    const BoxColours glass{QColor(255, 255, 255, 70), QColor(255, 255, 255, 110), QColor(255, 255, 255, 40),
-                           QColor(255, 255, 255, 140)};
-    const QPen glassEdge = roundPen(QColor(255, 255, 255, 190), kBannerStroke);
-    drawBox(p, QRectF(455, 150, 78, 78), glassEdge, glass);
-    drawBox(p, QRectF(520, 160, 68, 68), glassEdge, glass);
-    drawBox(p, QRectF(488, 97, 62, 62), glassEdge, glass);
+    const QPen frostEdge = roundPen(QColor(255, 255, 255, 210), kBannerStroke);
+    drawBox(p, QRectF(462, 112, 62, 62), frostEdge, kFrosted);
+    drawBox(p, QRectF(440, 150, 78, 78), frostEdge, kFrosted);
+    drawBox(p, QRectF(512, 160, 68, 68), frostEdge, kFrosted);
     p.setPen(roundPen(QColor(255, 255, 255, 120), kBannerStroke));
     p.drawLine(QPointF(430, 228), QPointF(620, 228));
 
@@ -882,13 +884,26 @@ QPixmap paintMain()
     drawBigInvoice(p, QRectF(-95, -150, 190, 262), outline);
     p.restore();
 
-    drawCoinStack(p, QPointF(820, floor - 14), 78, 6, outline);
-    drawCoinStack(p, QPointF(905, floor - 14), 78, 3, outline);
-    drawCoin(p, QPointF(900, 420), 42, outline, QStringLiteral("D"));
-
-    drawChartLine(p, {QPointF(765, 330), QPointF(805, 295), QPointF(845, 308), QPointF(895, 250),
-                      QPointF(945, 262)},
+    // Small sales chart card, as pinned above the till.
+    const QRectF card(775, 238, 190, 120);
+    p.setPen(outline);
+    p.setBrush(kPaper);
+    p.drawRoundedRect(card, 10, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSky);
+    const qreal bars[] = {26, 40, 34, 58};
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(card.left() + 26 + i * 38, card.bottom() - 16 - bars[i], 22, bars[i]));
+    drawChartLine(p, {QPointF(card.left() + 37, card.bottom() - 50), QPointF(card.left() + 75, card.bottom() - 66),
+                      QPointF(card.left() + 113, card.bottom() - 58), QPointF(card.left() + 151, card.bottom() - 92)},
                   kTeal, 4);
+    p.setPen(outline);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(card, 10, 10);
+
+    drawCoinStack(p, QPointF(808, floor - 14), 78, 6, outline);
+    drawCoinStack(p, QPointF(890, floor - 14), 78, 3, outline);
+    drawCoin(p, QPointF(962, floor - 44), 42, outline, QStringLiteral("D"));
     return pixmap;
 }
 
@@ -915,13 +930,11 @@ QPixmap paintDocumentHeader()
     p.setPen(Qt::NoPen);
     p.setBrush(tint);
     p.drawRoundedRect(logo, corner, corner);
-    const BoxColours glass{QColor(255, 255, 255, 80), QColor(255, 255, 255, 130), QColor(255, 255, 255, 50),
-                           QColor(255, 255, 255, 160)};
-    const QPen glassEdge = roundPen(QColor(255, 255, 255, 220), kBannerStroke);
+    const QPen frostEdge = roundPen(QColor(255, 255, 255, 230), kBannerStroke);
     const qreal unit = logo.width() / 5;
-    drawBox(p, QRectF(logo.left() + unit * 0.6, logo.top() + unit * 2.2, unit * 2, unit * 2), glassEdge, glass);
-    drawBox(p, QRectF(logo.left() + unit * 2.4, logo.top() + unit * 2.2, unit * 2, unit * 2), glassEdge, glass);
-    drawBox(p, QRectF(logo.left() + unit * 1.5, logo.top() + unit * 0.7, unit * 1.8, unit * 1.8), glassEdge, glass);
+    drawBox(p, QRectF(logo.left() + unit * 1.3, logo.top() + unit * 0.6, unit * 1.8, unit * 1.8), frostEdge, kFrosted);
+    drawBox(p, QRectF(logo.left() + unit * 0.5, logo.top() + unit * 2.1, unit * 2.1, unit * 2.1), frostEdge, kFrosted);
+    drawBox(p, QRectF(logo.left() + unit * 2.3, logo.top() + unit * 2.3, unit * 1.9, unit * 1.9), frostEdge, kFrosted);
 
     const qreal textLeft = logo.right() + 28;
     const qreal textRight = frame.right() - 24;
