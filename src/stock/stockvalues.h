@@ -9,6 +9,14 @@ struct StockValues {
     QString dateText;
     QString partnerCode;
     QString partnerName;
+    // The client's details, read when a client is chosen on the invoice tabs.
+    QString partnerAddress;
+    QString partnerTelephone;
+    QString partnerRc;
+    QString partnerMf;
+    QString partnerArticle;
+    QString partnerNis;
+    QString partnerInitialBalance;
     QString productCode;
     QString family;
     QString reference;

@@ -1,0 +1,89 @@
+#include "stock/numberlists.h"
+
+#include "common/conversions.h"
+#include "storage/columns.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+
+namespace {
+
+// Column 0 of the first row read as the integer value of its text; 0 without a row.
+qint64 firstInteger(Db::Connection connection, const char *statement)
+{
+    Query query = runQuery(connection, statement);
+    return query.next() ? toInteger(query.text(0)) : 0;
+}
+
+// Whole numbers from the lowest to the highest stored number; cancelled numbers inside the
+// range are listed too.
+void fillNumberRange(QComboBox *box, Db::Connection connection, const char *minStatement, const char *maxStatement)
+{
+    if (box->count() > 0)
+        return;
+    const qint64 lowest = std::max<qint64>(1, firstInteger(connection, minStatement));
+    const qint64 highest = firstInteger(connection, maxStatement);
+    for (qint64 n = lowest; n <= highest; ++n)
+        box->addItem(QString::number(n));
+}
+
+// Column `column` of each row, skipping a value equal to the one added just before (the rows
+// come in that column's order).
+void fillDistinct(QComboBox *box, Db::Connection connection, const char *statement, int column)
+{
+    if (box->count() > 0)
+        return;
+    Query rows = runQuery(connection, statement);
+    QString previous;
+    bool first = true;
+    while (rows.next()) {
+        const QString value = rows.text(column);
+        if (first || value != previous)
+            box->addItem(value);
+        previous = value;
+        first = false;
+    }
+}
+
+} // namespace
+
+void fillReceptionNumbers(QComboBox *box)
+{
+    fillNumberRange(box, Db::br, "SELECT min(numdoc) FROM fbr", "SELECT max(numdoc) FROM fbr");
+}
+
+void fillDeliveryNumbers(QComboBox *box)
+{
+    fillNumberRange(box, Db::bl, "SELECT min(numdoc) FROM fbl", "SELECT max(numdoc) FROM fbl");
+}
+
+void fillRegularisationNumbers(QComboBox *box)
+{
+    fillDistinct(box, Db::brs, "SELECT * FROM fbrS order by numdoc", fbrs::Numdoc);
+}
+
+void fillFamilyFilter(QComboBox *box)
+{
+    fillDistinct(box, Db::prod, "select * from fprod order by fam", fprod::fam);
+}
+
+QString nextDocumentNumber(Db::Connection connection, const char *maxStatement)
+{
+    return QString::number(firstInteger(connection, maxStatement) + 1);
+}
+
+QString nextReceptionNumber()
+{
+    return nextDocumentNumber(Db::br, "SELECT max(numdoc) FROM fbr");
+}
+
+QString nextDeliveryNumber()
+{
+    return nextDocumentNumber(Db::bl, "SELECT max(numdoc) FROM fbl");
+}
+
+QString nextRegularisationNumber()
+{
+    return nextDocumentNumber(Db::brs, "SELECT max(numdoc) FROM fbrS");
+}
