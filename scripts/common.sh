@@ -1,5 +1,5 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing, and only those.
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev fonts-dejavu-core)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev fonts-dejavu-core fonts-liberation2)
 
 install_missing_packages() {
     local missing=()

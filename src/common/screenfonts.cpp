@@ -1,5 +1,6 @@
 #include "common/screenfonts.h"
 
+#include <QApplication>
 #include <QStringList>
 
 #include <array>
@@ -39,6 +40,9 @@ void loadScreenFonts()
     }
     fonts[ScreenFont::VerdanaBold10] = makeFont(verdana, verdanaPoint, true);
     loaded = true;
+    // The windows' fixed geometry is drawn for a small sans-serif face.
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QApplication::setFont(fonts[ScreenFont::Arial8]);
 }
 
 const QFont &screenFont(int number)

@@ -1,4 +1,9 @@
-int main()
+#include "shell/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
 {
-    return 0;
+    QApplication app(argc, argv);
+    return runSelvano(app);
 }
