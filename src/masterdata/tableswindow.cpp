@@ -1,3 +1,80 @@
 #include "masterdata/tableswindow.h"
 
-void openTablesWindow(int) {}
+#include "common/returnkeys.h"
+#include "common/widgets.h"
+#include "masterdata/partnerpage.h"
+#include "masterdata/productpage.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+const QColor windowBackground{250, 213, 152};
+constexpr int tabsOffset = 10;
+constexpr int tabsWidthMargin = 50;
+constexpr int tabsHeightMargin = 100;
+
+} // namespace
+
+TablesWindow::TablesWindow(QWidget *parent)
+    : ModuleWindow(parent)
+    , m_returnKeys(new ReturnKeys(this))
+{
+    setWindowTitle(QStringLiteral("Logiciel de gestion commerciale - Tables"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setBackground(this, windowBackground);
+
+    const QSize desktop = QGuiApplication::primaryScreen()->size();
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->setGeometry(tabsOffset, tabsOffset, desktop.width() - tabsWidthMargin, desktop.height() - tabsHeightMargin);
+
+    productPage = new ProductPage(*m_returnKeys, m_searchMode);
+    productPage->setObjectName(QStringLiteral("productPage"));
+    clientPage = new PartnerPage(clientTable(), *m_returnKeys, m_searchMode);
+    clientPage->setObjectName(QStringLiteral("clientPage"));
+    supplierPage = new PartnerPage(supplierTable(), *m_returnKeys, m_searchMode);
+    supplierPage->setObjectName(QStringLiteral("supplierPage"));
+    tabs->addTab(productPage, QStringLiteral(" Table des produits"));
+    tabs->addTab(clientPage, QStringLiteral(" Table des clients"));
+    tabs->addTab(supplierPage, QStringLiteral(" Table des fournisseurs"));
+    tabs->addTab(new QWidget, QStringLiteral(" FERMER"));
+
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == Close)
+            emit left();
+    });
+}
+
+void TablesWindow::openOn(int screen)
+{
+    if (m_opened) {
+        tabs->setCurrentIndex(Products);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        show();
+    } else {
+        m_opened = true;
+        tabs->setCurrentIndex(screen);
+        showMaximized();
+    }
+    productPage->fillProductList();
+    clientPage->fillPartnerList();
+    supplierPage->fillPartnerList();
+    activateWindow();
+}
+
+void openTablesWindow(int screen)
+{
+    static QPointer<TablesWindow> window;
+    if (!window) {
+        window = new TablesWindow;
+        keepWindow(window);
+    }
+    window->openOn(screen);
+    window->runLoop();
+    window->showMinimized();
+}
