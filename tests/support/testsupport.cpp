@@ -2,7 +2,13 @@
 
 #include "datafolder.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QTextEdit>
 #include <QTest>
 
 template <typename T> T ScriptedDialogs::take(const char *kind, T fallback)
@@ -102,4 +108,30 @@ QList<QStringList> readRows(Db::Connection connection, const char *sql, SqlValue
         rows << row;
     }
     return rows;
+}
+
+QStringList unlabelledFields(const QWidget *window)
+{
+    QSet<const QWidget *> labelled;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->buddy())
+            labelled.insert(label->buddy());
+    }
+    QStringList missing;
+    const auto check = [&](const QWidget *field) {
+        if (!labelled.contains(field) && field->accessibleName().isEmpty())
+            missing << field->objectName();
+    };
+    for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        // The line edit inside an editable drop-down is reached through the drop-down.
+        if (!qobject_cast<const QComboBox *>(field->parentWidget()) && !qobject_cast<const QAbstractSpinBox *>(field->parentWidget()))
+            check(field);
+    }
+    for (const QComboBox *field : window->findChildren<QComboBox *>())
+        check(field);
+    for (const QAbstractSpinBox *field : window->findChildren<QAbstractSpinBox *>())
+        check(field);
+    for (const QTextEdit *field : window->findChildren<QTextEdit *>())
+        check(field);
+    return missing;
 }

@@ -74,3 +74,8 @@ bool makeDataFolder(const QString &dataFolder);
 void exec(Db::Connection connection, const char *sql, SqlValues values = {});
 // Every row of a query, each column as text.
 QList<QStringList> readRows(Db::Connection connection, const char *sql, SqlValues values = {});
+
+class QWidget;
+// The input fields of a window that a person (or a screen reader) could not find by a caption:
+// neither a label naming them as buddy nor an accessible name. Their object names are returned.
+QStringList unlabelledFields(const QWidget *window);
