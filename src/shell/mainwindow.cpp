@@ -3,6 +3,7 @@
 #include "common/widgets.h"
 #include "shell/pictures.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -97,6 +98,12 @@ void MainWindow::buildPicture()
     label->setGeometry((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture.width(),
                        picture.height());
     setCentralWidget(canvas);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    emit closed();
 }
 
 void MainWindow::runMenuCommand(int command)

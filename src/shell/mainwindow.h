@@ -25,6 +25,13 @@ public:
 
     QToolBar *toolBar;
 
+signals:
+    // The session ends: kept module windows, minimised, must not keep the program alive.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     void buildToolBar();

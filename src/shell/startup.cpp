@@ -51,6 +51,7 @@ int runSelvano(QApplication &app)
     loadScreenFonts();
     {
         MainWindow window;
+        QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
         window.show();
         app.exec();
         destroyKeptWindows();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 
@@ -200,9 +201,11 @@ void TestMainWindow::endSessionClosesTheWindow()
 {
     QFETCH(QString, action);
     MainWindow window;
+    QSignalSpy closed(&window, &MainWindow::closed);
     window.show();
     window.findChild<QAction *>(action)->trigger();
     QVERIFY(!window.isVisible());
+    QCOMPARE(closed.count(), 1);
 }
 
 void TestMainWindow::mainWindowWaitsForTheModule()
