@@ -30,6 +30,14 @@ constexpr int hiddenColumnWidth = 2;
 constexpr int groupMargin = 8;
 constexpr int groupTitleHeight = 18;
 
+// An editable box picks the entry matching its typed text when it loses the focus and reports
+// it as activated; a document number must only be loaded when chosen from the list.
+void activateOnlyOnChoice(QComboBox *box)
+{
+    if (box->lineEdit())
+        QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+}
+
 void setText(QLineEdit *field, const QString &text)
 {
     if (field)
@@ -71,6 +79,7 @@ DocumentEntry::DocumentEntry(const DocumentFields &fields, StockValues &values, 
     for (int i = 0; i < m_fields.paymentOptions.size(); ++i)
         connect(m_fields.paymentOptions[i], &QRadioButton::clicked, this, [this, i] { choosePaymentOption(i); });
     if (QComboBox *box = m_fields.numberBox) {
+        activateOnlyOnChoice(box);
         connect(box, &QComboBox::activated, this, [this, box](int index) {
             if (index >= 0 && !box->currentText().isEmpty() && m_fields.showDocument)
                 m_fields.showDocument();
@@ -378,6 +387,7 @@ QComboBox *addNumberBox(QWidget *page, const QString &caption, const QRect &labe
     box->setGeometry(boxGeometry);
     box->setAccessibleName(caption);
     label->setBuddy(box);
+    activateOnlyOnChoice(box);
     return box;
 }
 
