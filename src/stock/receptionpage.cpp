@@ -1,7 +1,10 @@
 #include "stock/receptionpage.h"
 
-#include "common/screenfonts.h"
+#include "common/returnkeys.h"
 #include "common/widgets.h"
+#include "stock/documententry.h"
+#include "stock/receptions.h"
+#include "stock/transportlookups.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,89 +17,34 @@
 
 namespace {
 
-const QColor selectionBackground(208, 242, 245);
 const QColor linesBackground(217, 252, 242);
 
-constexpr int margin = 20;
-constexpr int fieldHeight = 24;
-constexpr int rowStep = 35;
-constexpr int captionWidth = 90;
-constexpr int fieldX = margin + captionWidth;
-constexpr int headerTop = 50;
-constexpr int headerFieldWidth = 340;
-constexpr int shortFieldWidth = 120;
-constexpr int linesListWidth = 835;
-constexpr int linesListHeight = 300;
-constexpr int stockX = 855;
-constexpr int sideX = 875;
+// Tab 0 follows the grid of the document tabs; what only receptions have (stock figures,
+// payment, totals) stands in a column on the right of the lists.
+constexpr int linesWidth = 835;
+constexpr int sideLeft = TabGrid::left + linesWidth + 20;
 constexpr int sideWidth = 420;
-constexpr int groupHeight = 58;
+constexpr int groupHeight = 52;
+constexpr int groupGap = 10;
+constexpr int figureWidth = 200;
+constexpr int transportWidth = 180;
+constexpr int totalCaptionWidth = 150;
+constexpr int totalWidth = 160;
+constexpr int totalStep = 32;
+constexpr int saveHeight = 36;
 
-template <typename W> W *named(W *widget, const char *name)
+// A group frame holding one centred read-only label, found by the group's title.
+QLabel *addGroupValue(QWidget *page, const QString &title, const QRect &geometry)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QRect captionRect(int x, int y, int width = captionWidth)
-{
-    return {x, y, width, fieldHeight};
-}
-
-QRect fieldRect(int x, int y, int width)
-{
-    return {x, y, width, fieldHeight};
-}
-
-QComboBox *addNumberBox(QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &boxGeometry)
-{
-    QLabel *label = addLabel(parent, caption, labelGeometry);
-    auto *box = new QComboBox(parent);
-    box->setEditable(true);
-    // Typing a number and pressing Return must not add it to the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setGeometry(boxGeometry);
-    box->setAccessibleName(caption);
-    label->setBuddy(box);
-    return box;
-}
-
-QGroupBox *addGroup(QWidget *parent, const QString &title, const QRect &geometry)
-{
-    auto *group = new QGroupBox(title, parent);
+    constexpr int margin = 8;
+    constexpr int titleHeight = 18;
+    auto *group = new QGroupBox(title, page);
     group->setGeometry(geometry);
-    return group;
-}
-
-// A group that holds one centred field; the group's title names the field.
-QLineEdit *addGroupField(QWidget *parent, const QString &title, const QRect &geometry)
-{
-    QGroupBox *group = addGroup(parent, title, geometry);
-    auto *field = new QLineEdit(group);
-    constexpr int inset = 10;
-    constexpr int titleRoom = 22;
-    field->setGeometry(inset, titleRoom, geometry.width() - 2 * inset, fieldHeight);
-    field->setAccessibleName(title);
-    return field;
-}
-
-QLabel *addGroupLabel(QWidget *parent, const QString &title, const QRect &geometry)
-{
-    QGroupBox *group = addGroup(parent, title, geometry);
-    auto *label = new QLabel(group);
-    constexpr int inset = 10;
-    constexpr int titleRoom = 22;
-    label->setGeometry(inset, titleRoom, geometry.width() - 2 * inset, fieldHeight);
-    label->setAlignment(Qt::AlignCenter);
-    label->setAccessibleName(title);
-    return label;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setGeometry(geometry);
-    return button;
+    auto *value = new QLabel(group);
+    value->setGeometry(margin, titleHeight, geometry.width() - 2 * margin, geometry.height() - titleHeight - margin);
+    value->setAlignment(Qt::AlignCenter);
+    value->setAccessibleName(title);
+    return value;
 }
 
 } // namespace
@@ -109,161 +57,198 @@ ReceptionPage::ReceptionPage(StockValues &values, QWidget *parent)
     buildButtonsAndLines();
     buildSidePanel();
     buildTotals();
+    nameWidgets({{titleLabel, "titleLabel"}, {numberBox, "numberBox"}, {dateEdit, "dateEdit"},
+        {supplierEdit, "supplierEdit"}, {familyEdit, "familyEdit"}, {referenceEdit, "referenceEdit"},
+        {designationEdit, "designationEdit"}, {unitBox, "unitBox"}, {quantityEdit, "quantityEdit"},
+        {unitPriceEdit, "unitPriceEdit"}, {selectionList, "selectionList"}, {printButton, "printButton"},
+        {cancelReceptionButton, "cancelReceptionButton"}, {deleteLineButton, "deleteLineButton"},
+        {newReceptionButton, "newReceptionButton"}, {validateButton, "validateButton"}, {linesList, "linesList"},
+        {paymentModeEdit, "paymentModeEdit"}, {cashOption, "cashOption"}, {chequeOption, "chequeOption"},
+        {transferOption, "transferOption"}, {onAccountOption, "onAccountOption"}, {balanceEdit, "balanceEdit"},
+        {truckEdit, "truckEdit"}, {driverEdit, "driverEdit"}, {registrationEdit, "registrationEdit"},
+        {stockLabel, "stockLabel"}, {purchasePriceLabel, "purchasePriceLabel"}, {totalHtEdit, "totalHtEdit"},
+        {costsEdit, "costsEdit"}, {discountEdit, "discountEdit"}, {totalTtcEdit, "totalTtcEdit"},
+        {saveButton, "saveButton"}});
+    connectEntry();
     connectButtons();
+    clearReceptionTab(*this);
 }
 
 void ReceptionPage::buildHeader()
 {
-    titleLabel = named(addLabel(this, QStringLiteral("BON DE RECEPTION"), {margin, 10, 400, 30}), "titleLabel");
-    titleLabel->setFont(screenFont(ScreenFont::Title));
-
-    int y = headerTop;
-    numberBox = named(
-        addNumberBox(this, QStringLiteral("N° DE BON:"), captionRect(margin, y), fieldRect(fieldX, y, shortFieldWidth)),
-        "numberBox");
-    constexpr int dateCaptionX = fieldX + shortFieldWidth + 30;
-    constexpr int dateCaptionWidth = 45;
-    QLabel *dateCaption = addLabel(this, QStringLiteral("Date:"), captionRect(dateCaptionX, y, dateCaptionWidth));
-    dateEdit = named(new QDateEdit(QDate::currentDate(), this), "dateEdit");
-    dateEdit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    dateEdit->setCalendarPopup(true);
-    dateEdit->setGeometry(dateCaptionX + dateCaptionWidth, y, shortFieldWidth, fieldHeight);
-    dateEdit->setAccessibleName(QStringLiteral("Date:"));
-    dateCaption->setBuddy(dateEdit);
-
-    const auto upperCaseField = [this, &y](const QString &caption, const char *name) {
-        y += rowStep;
-        QLineEdit *field = named(
-            addLabelledField(this, caption, captionRect(margin, y), fieldRect(fieldX, y, headerFieldWidth)), name);
-        makeUpperCase(field);
-        return field;
-    };
-    supplierEdit = upperCaseField(QStringLiteral("Fournisseur:"), "supplierEdit");
-    familyEdit = upperCaseField(QStringLiteral("Famille:"), "familyEdit");
-    referenceEdit = upperCaseField(QStringLiteral("Référence:"), "referenceEdit");
-    designationEdit = upperCaseField(QStringLiteral("Désignation:"), "designationEdit");
-
-    y += rowStep;
-    unitBox = named(
-        addNumberBox(this, QStringLiteral("U. M. :"), captionRect(margin, y), fieldRect(fieldX, y, shortFieldWidth)),
-        "unitBox");
-    makeUpperCase(unitBox);
-    y += rowStep;
-    quantityEdit = named(addLabelledField(this, QStringLiteral("Quantité:"), captionRect(margin, y),
-                             fieldRect(fieldX, y, shortFieldWidth)),
-        "quantityEdit");
-    y += rowStep;
-    unitPriceEdit = named(addLabelledField(this, QStringLiteral("Prix unitaire:"), captionRect(margin, y),
-                              fieldRect(fieldX, y, shortFieldWidth)),
-        "unitPriceEdit");
-
-    constexpr int selectionX = fieldX + headerFieldWidth + 20;
-    selectionList
-        = named(createReportList(
-                    this, {{QStringLiteral("Code"), 40}, {QStringLiteral("   Désignation"), 300}}, selectionBackground),
-            "selectionList");
-    selectionList->setGeometry(selectionX, headerTop, 365, y + fieldHeight - headerTop);
+    using namespace TabGrid;
+    titleLabel = addTitle(this, QStringLiteral("BON DE RECEPTION"), titleRect());
+    numberBox = addNumberBox(this, QStringLiteral("N° DE BON:"), gridLabel(0), gridField(0, fieldLeft, 120));
+    // With a placeholder, filling the list does not pick its first number: the box stays empty
+    // until a number is chosen or made, so no line goes to an old reception by mistake.
+    numberBox->setPlaceholderText(QStringLiteral("N°"));
+    dateEdit = addDateField(this, QStringLiteral("Date:"), gridLabel(0, 270, 45), gridField(0, 315, 125));
+    supplierEdit = addUpperCaseField(this, QStringLiteral("Fournisseur:"), gridLabel(1), gridField(1));
+    familyEdit = addUpperCaseField(this, QStringLiteral("Famille:"), gridLabel(2), gridField(2));
+    referenceEdit = addUpperCaseField(this, QStringLiteral("Référence:"), gridLabel(3), gridField(3));
+    designationEdit = addUpperCaseField(this, QStringLiteral("Désignation:"), gridLabel(4), gridField(4));
+    selectionList = addSelectionList(this, false, {selectionLeft, rowTop, 370, 165});
     selectionList->setAccessibleName(QStringLiteral("Sélection"));
+
+    unitBox
+        = addNumberBox(this, QStringLiteral("U. M. :"), {left, entryLabelTop, 90, 20}, {left, entryTop, 90, rowHeight});
+    makeUpperCase(unitBox);
+    quantityEdit = addLabelledField(
+        this, QStringLiteral("Quantité:"), {120, entryLabelTop, 110, 20}, {120, entryTop, 110, rowHeight});
+    unitPriceEdit = addLabelledField(
+        this, QStringLiteral("Prix unitaire:"), {240, entryLabelTop, 120, 20}, {240, entryTop, 120, rowHeight});
 }
 
 void ReceptionPage::buildButtonsAndLines()
 {
-    constexpr int buttonsTop = 335;
-    constexpr int buttonHeight = 30;
-    constexpr int gap = 10;
-    int x = margin;
-    const auto button = [this, &x](const QString &text, int width, const char *name) {
-        QPushButton *created = named(addButton(this, text, {x, buttonsTop, width, buttonHeight}), name);
-        x += width + gap;
-        return created;
-    };
-    printButton = button(QStringLiteral("Imprimer"), 110, "printButton");
-    cancelReceptionButton = button(QStringLiteral("Annuler la réception"), 170, "cancelReceptionButton");
-    deleteLineButton = button(QStringLiteral("Supprimer la ligne sélectionnée"), 230, "deleteLineButton");
-    newReceptionButton = button(QStringLiteral("Nouvelle réception"), 170, "newReceptionButton");
-    validateButton = button(QStringLiteral("Valider"), 115, "validateButton");
+    using namespace TabGrid;
+    const QList<QPushButton *> buttons = addButtonRow(this,
+        {QStringLiteral("Imprimer"), QStringLiteral("Annuler la réception"),
+            QStringLiteral("Supprimer la ligne sélectionnée"), QStringLiteral("Nouvelle réception"),
+            QStringLiteral("Valider")},
+        {left, buttonTop});
+    printButton = buttons[0];
+    cancelReceptionButton = buttons[1];
+    deleteLineButton = buttons[2];
+    newReceptionButton = buttons[3];
+    validateButton = buttons[4];
 
-    linesList = named(createReportList(this,
-                          {{QStringLiteral("Code"), 40}, {QStringLiteral(" Désignation du produit"), 300},
-                              {QStringLiteral(" U.M."), 90}, {QStringLiteral(" Quantité"), 80},
-                              {QStringLiteral(" Prix unitaire"), 100}, {QStringLiteral(" Montant"), 100}},
-                          linesBackground),
-        "linesList");
-    linesList->setGeometry(margin, buttonsTop + buttonHeight + gap, linesListWidth, linesListHeight);
+    linesList = createReportList(this,
+        {{QStringLiteral("Code"), 40}, {QStringLiteral(" Désignation du produit"), 300}, {QStringLiteral(" U.M."), 90},
+            {QStringLiteral(" Quantité"), 80}, {QStringLiteral(" Prix unitaire"), 100},
+            {QStringLiteral(" Montant"), 100}},
+        linesBackground);
+    linesList->setGeometry(left, linesTop, linesWidth, linesHeight);
     linesList->setAccessibleName(QStringLiteral("Lignes du bon"));
-}
 
-void ReceptionPage::buildSidePanel()
-{
-    stockLabel
-        = named(addGroupLabel(this, QStringLiteral("Stock disponible"), {stockX, 45, 200, groupHeight}), "stockLabel");
-    purchasePriceLabel
-        = named(addGroupLabel(this, QStringLiteral(" P. M. P."), {stockX, 45 + groupHeight + 10, 200, groupHeight}),
-            "purchasePriceLabel");
-
-    QGroupBox *payment = addGroup(this, QString(), {sideX, 330, sideWidth, 95});
-    payment->setObjectName(QStringLiteral("paymentGroup"));
-    paymentModeEdit = named(addLabelledField(payment, QStringLiteral("Mode de payement:"), {10, 12, 130, fieldHeight},
-                                {140, 12, sideWidth - 150, fieldHeight}),
-        "paymentModeEdit");
-    makeUpperCase(paymentModeEdit);
-    int x = 10;
-    const auto option = [payment, &x](const QString &text, int width, const char *name) {
-        auto *created = named(new QRadioButton(text, payment), name);
-        created->setGeometry(x, 55, width, fieldHeight);
-        x += width + 5;
-        return created;
+    int x = left;
+    const auto transport = [this, &x](const QString &title) {
+        QLineEdit *field = addGroupField(this, title, {x, belowLinesTop, transportWidth, groupHeight});
+        x += transportWidth + groupGap;
+        return field;
     };
-    cashOption = option(QStringLiteral("ESPECE"), 85, "cashOption");
-    chequeOption = option(QStringLiteral("CHEQUE"), 90, "chequeOption");
-    transferOption = option(QStringLiteral("VIREMENT BANCAIRE"), 150, "transferOption");
-    onAccountOption = option(QStringLiteral("A TERME"), 75, "onAccountOption");
-
-    constexpr int transportTop = 435;
-    constexpr int transportWidth = 135;
-    constexpr int transportStep = (sideWidth - transportWidth) / 2;
-    truckEdit = named(
-        addGroupField(this, QStringLiteral("Camion"), {sideX, transportTop, transportWidth, groupHeight}), "truckEdit");
-    driverEdit = named(addGroupField(this, QStringLiteral("Chauffeur"),
-                           {sideX + transportStep, transportTop, transportWidth, groupHeight}),
-        "driverEdit");
-    registrationEdit = named(addGroupField(this, QStringLiteral("Matricule"),
-                                 {sideX + 2 * transportStep, transportTop, transportWidth, groupHeight}),
-        "registrationEdit");
-
-    balanceEdit = named(addGroupField(this, QStringLiteral("Nouveau solde"),
-                            {sideX, transportTop + groupHeight + 10, 200, groupHeight}),
-        "balanceEdit");
+    truckEdit = transport(QStringLiteral("Camion"));
+    driverEdit = transport(QStringLiteral("Chauffeur"));
+    registrationEdit = transport(QStringLiteral("Matricule"));
+    balanceEdit
+        = addGroupField(this, QStringLiteral("Nouveau solde"), {x + groupGap, belowLinesTop, figureWidth, groupHeight});
     balanceEdit->setAlignment(Qt::AlignCenter);
     balanceEdit->setReadOnly(true);
 }
 
-void ReceptionPage::buildTotals()
+void ReceptionPage::buildSidePanel()
 {
-    constexpr int totalsTop = 575;
-    constexpr int totalsStep = 32;
-    constexpr int labelWidth = 150;
-    constexpr int amountWidth = 160;
-    int y = totalsTop;
-    const auto total = [this, &y](const QString &caption, const char *name, bool editable) {
-        QLineEdit *field = named(addLabelledField(this, caption, {sideX, y, labelWidth, fieldHeight},
-                                     {sideX + labelWidth, y, amountWidth, fieldHeight}),
-            name);
-        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        field->setReadOnly(!editable);
-        y += totalsStep;
-        return field;
-    };
-    totalHtEdit = total(QStringLiteral("TOTAL HT :"), "totalHtEdit", false);
-    costsEdit = total(QStringLiteral("FRAIS ET TAXES :"), "costsEdit", true);
-    discountEdit = total(QStringLiteral("REMISE :"), "discountEdit", true);
-    totalTtcEdit = total(QStringLiteral("TOTAL TTC :"), "totalTtcEdit", false);
+    using namespace TabGrid;
+    stockLabel = addGroupValue(this, QStringLiteral("Stock disponible"), {sideLeft, rowTop, figureWidth, groupHeight});
+    purchasePriceLabel = addGroupValue(
+        this, QStringLiteral(" P. M. P."), {sideLeft, rowTop + groupHeight + groupGap, figureWidth, groupHeight});
 
-    saveButton = named(addButton(this, QStringLiteral("ENREGISTRER LE BON DE RECEPTION"),
-                           {sideX, y + 8, labelWidth + amountWidth, 36}),
-        "saveButton");
+    constexpr int paymentHeight = 90;
+    auto *payment = new QGroupBox(this);
+    payment->setObjectName(QStringLiteral("paymentGroup"));
+    payment->setGeometry(sideLeft, linesTop, sideWidth, paymentHeight);
+    paymentModeEdit = addUpperCaseField(
+        payment, QStringLiteral("Mode de payement:"), {10, 14, 125, rowHeight}, {135, 14, sideWidth - 145, rowHeight});
+    int x = 10;
+    const auto option = [payment, &x](const QString &caption) {
+        auto *button = new QRadioButton(caption, payment);
+        const int width = button->sizeHint().width();
+        button->setGeometry(x, 52, width, rowHeight);
+        x += width + 12;
+        return button;
+    };
+    cashOption = option(QStringLiteral("ESPECE"));
+    chequeOption = option(QStringLiteral("CHEQUE"));
+    transferOption = option(QStringLiteral("VIREMENT BANCAIRE"));
+    onAccountOption = option(QStringLiteral("A TERME"));
 }
 
-void ReceptionPage::connectButtons() { }
+void ReceptionPage::buildTotals()
+{
+    using namespace TabGrid;
+    int y = linesTop + 110;
+    const auto total = [this, &y](const QString &caption, bool editable) {
+        QLineEdit *field = addLabelledField(this, caption, {sideLeft, y, totalCaptionWidth, rowHeight},
+            {sideLeft + totalCaptionWidth, y, totalWidth, rowHeight});
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->setReadOnly(!editable);
+        y += totalStep;
+        return field;
+    };
+    totalHtEdit = total(QStringLiteral("TOTAL HT :"), false);
+    costsEdit = total(QStringLiteral("FRAIS ET TAXES :"), true);
+    discountEdit = total(QStringLiteral("REMISE :"), true);
+    totalTtcEdit = total(QStringLiteral("TOTAL TTC :"), false);
+    saveButton = addButton(this, QStringLiteral("ENREGISTRER LE BON DE RECEPTION"),
+        {sideLeft, y + groupGap, totalCaptionWidth + totalWidth, saveHeight});
+}
 
-void ReceptionPage::registerReturnKeys(ReturnKeys &) { }
+void ReceptionPage::connectEntry()
+{
+    DocumentFields fields;
+    fields.numberBox = numberBox;
+    fields.showDocument = [this] { showReception(*this); };
+    fields.dateEdit = dateEdit;
+    fields.partnerEdit = supplierEdit;
+    fields.partner = PartnerKind::Supplier;
+    fields.familyEdit = familyEdit;
+    fields.referenceEdit = referenceEdit;
+    fields.designationEdit = designationEdit;
+    fields.unitEdit = unitBox;
+    fields.quantityEdit = quantityEdit;
+    fields.unitPriceEdit = unitPriceEdit;
+    fields.selectionList = selectionList;
+    fields.linesList = linesList;
+    fields.paymentModeEdit = paymentModeEdit;
+    fields.paymentOptions = {cashOption, chequeOption, transferOption, onAccountOption};
+    fields.addLine = [this] { addReceptionLine(*this); };
+    m_entry = new DocumentEntry(fields, m_values, this);
+
+    // Connected after the entry's own handlers, so the chosen product is known here.
+    connect(selectionList, &QTreeWidget::itemClicked, this, [this] { showChosenProductFigures(); });
+    connect(linesList, &QTreeWidget::itemClicked, this, [this] { showProductFigures(*this, m_values.productCode); });
+
+    offerRecordedValues(truckEdit, Transport::Truck);
+    offerRecordedValues(driverEdit, Transport::Driver);
+    offerRecordedValues(registrationEdit, Transport::Registration);
+}
+
+void ReceptionPage::connectButtons()
+{
+    connect(cancelReceptionButton, &QPushButton::clicked, this, [this] { cancelReception(*this); });
+    connect(deleteLineButton, &QPushButton::clicked, this, [this] { deleteReceptionLine(*this); });
+    connect(newReceptionButton, &QPushButton::clicked, this, [this] { newReceptionNumber(*this); });
+    connect(validateButton, &QPushButton::clicked, this, [this] { addReceptionLine(*this); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { saveReception(*this); });
+}
+
+void ReceptionPage::showChosenProductFigures()
+{
+    if (m_values.lookupMode == LookupMode::product)
+        showProductFigures(*this, m_values.productCode);
+}
+
+void ReceptionPage::registerReturnKeys(ReturnKeys &keys)
+{
+    m_entry->registerReturnKeys(keys);
+    // Tab 0 also shows the stock and purchase price of the product chosen from the keyboard.
+    keys.onReturn(designationEdit, [this] {
+        m_entry->findProductByDesignation();
+        showProductFiguresByDesignation(*this, designationEdit->text());
+        focusField(unitBox);
+    });
+    keys.onReturn(selectionList, [this] {
+        if (QTreeWidgetItem *row = selectionList->currentItem()) {
+            m_entry->chooseSelection(row);
+            showChosenProductFigures();
+        }
+    });
+    keys.onReturn(linesList, [this] {
+        if (QTreeWidgetItem *row = linesList->currentItem()) {
+            m_entry->chooseLine(row);
+            showProductFigures(*this, m_values.productCode);
+        }
+    });
+    keys.onReturn(costsEdit, [this] { computeReceptionTotals(*this); });
+    keys.onReturn(discountEdit, [this] { computeReceptionTotals(*this); });
+}

@@ -71,7 +71,9 @@ private:
     void buildButtonsAndLines();
     void buildSidePanel();
     void buildTotals();
+    void connectEntry();
     void connectButtons();
+    void showChosenProductFigures();
 
     StockValues &m_values;
     DocumentEntry *m_entry = nullptr;
