@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -436,6 +437,10 @@ QTreeWidget *addSelectionList(QWidget *page, bool oneColumn, const QRect &geomet
                   : QList<ListColumn>{{QStringLiteral("Code"), codeColumnWidth},
                                       {QStringLiteral("      Désignation"), designationColumnWidth}};
     QTreeWidget *list = createReportList(page, columns, selectionBackground);
+    if (oneColumn) {
+        list->header()->setMinimumSectionSize(hiddenColumnWidth);
+        list->setColumnWidth(1, hiddenColumnWidth);
+    }
     list->setGeometry(geometry);
     return list;
 }
