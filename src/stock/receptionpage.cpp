@@ -23,7 +23,7 @@ const QColor linesBackground(217, 252, 242);
 // payment, totals) stands in a column on the right of the lists.
 constexpr int linesWidth = 835;
 constexpr int sideLeft = TabGrid::left + linesWidth + 20;
-constexpr int sideWidth = 420;
+constexpr int sideWidth = 440;
 constexpr int groupHeight = 52;
 constexpr int groupGap = 10;
 constexpr int figureWidth = 200;
@@ -120,6 +120,7 @@ void ReceptionPage::buildButtonsAndLines()
         linesBackground);
     linesList->setGeometry(left, linesTop, linesWidth, linesHeight);
     linesList->setAccessibleName(QStringLiteral("Lignes du bon"));
+    alignReceptionLines(linesList);
 
     int x = left;
     const auto transport = [this, &x](const QString &title) {
@@ -204,7 +205,9 @@ void ReceptionPage::connectEntry()
     fields.addLine = [this] { addReceptionLine(*this); };
     m_entry = new DocumentEntry(fields, m_values, this);
 
-    // Connected after the entry's own handlers, so the chosen product is known here.
+    // Choosing a row refills the fields, and with them the list and its lookup mode: what the
+    // list offered is noted when the row is pressed, before the entry acts on the click.
+    connect(selectionList, &QTreeWidget::itemPressed, this, [this] { m_offered = m_values.lookupMode; });
     connect(selectionList, &QTreeWidget::itemClicked, this, [this] { showChosenProductFigures(); });
     connect(linesList, &QTreeWidget::itemClicked, this, [this] { showProductFigures(*this, m_values.productCode); });
 
@@ -224,7 +227,7 @@ void ReceptionPage::connectButtons()
 
 void ReceptionPage::showChosenProductFigures()
 {
-    if (m_values.lookupMode == LookupMode::product)
+    if (m_offered == LookupMode::product)
         showProductFigures(*this, m_values.productCode);
 }
 
@@ -239,6 +242,7 @@ void ReceptionPage::registerReturnKeys(ReturnKeys &keys)
     });
     keys.onReturn(selectionList, [this] {
         if (QTreeWidgetItem *row = selectionList->currentItem()) {
+            m_offered = m_values.lookupMode;
             m_entry->chooseSelection(row);
             showChosenProductFigures();
         }

@@ -77,4 +77,6 @@ private:
 
     StockValues &m_values;
     DocumentEntry *m_entry = nullptr;
+    // What the selection list offered when a row of it was chosen.
+    QString m_offered;
 };

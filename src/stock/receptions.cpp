@@ -111,14 +111,6 @@ QTreeWidgetItem *addLineRow(QTreeWidget *list, const QStringList &columns)
     return row;
 }
 
-void setLineAlignment(QTreeWidget *list)
-{
-    for (int column : {Line::Code, Line::Unit})
-        setColumnAlignment(list, column, ColumnAlignment::Centre);
-    for (int column : {Line::Quantity, Line::UnitPrice, Line::Amount})
-        setColumnAlignment(list, column, ColumnAlignment::Right);
-}
-
 void readHeader(ReceptionPage &tab)
 {
     StockValues &values = tab.values();
@@ -416,7 +408,7 @@ void showReception(ReceptionPage &tab)
                     values.amount});
         }
     }
-    setLineAlignment(tab.linesList);
+    alignReceptionLines(tab.linesList);
     selectPaymentOption(tab, values.paymentMode);
     showSupplierBalance(tab);
 }
@@ -465,4 +457,12 @@ void clearProductFigures(ReceptionPage &tab)
 {
     tab.stockLabel->clear();
     tab.purchasePriceLabel->clear();
+}
+
+void alignReceptionLines(QTreeWidget *list)
+{
+    for (int column : {Line::Code, Line::Unit})
+        setColumnAlignment(list, column, ColumnAlignment::Centre);
+    for (int column : {Line::Quantity, Line::UnitPrice, Line::Amount})
+        setColumnAlignment(list, column, ColumnAlignment::Right);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTreeWidget;
 class ReceptionPage;
 
 // The operations of the reception tab. Each reads the tab's fields into the window's current
@@ -32,3 +33,6 @@ void newReceptionNumber(ReceptionPage &tab);
 void showProductFigures(ReceptionPage &tab, const QString &productCode);
 void showProductFiguresByDesignation(ReceptionPage &tab, const QString &designation);
 void clearProductFigures(ReceptionPage &tab);
+
+// Code and unit centred, quantity, unit price and amount right-aligned, titles included.
+void alignReceptionLines(QTreeWidget *list);
