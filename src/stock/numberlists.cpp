@@ -16,6 +16,12 @@ qint64 firstInteger(Db::Connection connection, const char *statement)
     return query.next() ? toInteger(query.text(0)) : 0;
 }
 
+// The box starts empty: a listed entry counts only once the user chooses it.
+void showNoEntry(QComboBox *box)
+{
+    box->setCurrentIndex(-1);
+}
+
 // Whole numbers from the lowest to the highest stored number; cancelled numbers inside the
 // range are listed too.
 void fillNumberRange(QComboBox *box, Db::Connection connection, const char *minStatement, const char *maxStatement)
@@ -26,6 +32,7 @@ void fillNumberRange(QComboBox *box, Db::Connection connection, const char *minS
     const qint64 highest = firstInteger(connection, maxStatement);
     for (qint64 n = lowest; n <= highest; ++n)
         box->addItem(QString::number(n));
+    showNoEntry(box);
 }
 
 // Column `column` of each row, skipping a value equal to the one added just before (the rows
@@ -44,6 +51,7 @@ void fillDistinct(QComboBox *box, Db::Connection connection, const char *stateme
         previous = value;
         first = false;
     }
+    showNoEntry(box);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "common/conversions.h"
 #include "common/returnkeys.h"
-#include "storage/database.h"
 #include "stock/deliverypage.h"
 #include "stock/invoicepage.h"
 #include "stock/numberlists.h"
@@ -10,7 +9,9 @@
 #include "stock/regularisationpage.h"
 #include "stock/stockcardpage.h"
 #include "stock/stockjournalpages.h"
+#include "storage/database.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QProgressBar>
@@ -29,7 +30,9 @@ constexpr int tabsHeightMargin = 100;
 
 } // namespace
 
-StockWindow::StockWindow(QWidget *parent) : ModuleWindow(parent), m_returnKeys(new ReturnKeys(this))
+StockWindow::StockWindow(QWidget *parent)
+    : ModuleWindow(parent)
+    , m_returnKeys(new ReturnKeys(this))
 {
     const qint64 productCount = queryInteger(Db::prod, "select count(codeprod) from fprod");
     m_values.dateText = todayText();
@@ -44,6 +47,10 @@ StockWindow::StockWindow(QWidget *parent) : ModuleWindow(parent), m_returnKeys(n
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setGeometry(tabsLeft, tabsTop, desktop.width() - tabsWidthMargin, desktop.height() - tabsHeightMargin);
+    // The window's colour frames the tabs; the pages keep the usual one.
+    QPalette pagesPalette = tabs->palette();
+    pagesPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    tabs->setPalette(pagesPalette);
     buildTabs();
     // An empty range would make the bar a busy indicator.
     journalAtCostPage->progressBar->setRange(0, int(std::max<qint64>(1, productCount)));

@@ -260,6 +260,10 @@ void TestStockWindow::numberLists()
     QCOMPARE(itemsOf(window.deliveryPage->numberBox), (QStringList{"4", "5", "6"}));
     QCOMPARE(itemsOf(window.regularisationPage->numberBox), (QStringList{"3", "7"}));
     QCOMPARE(itemsOf(window.journalAtCostPage->familyBox), (QStringList{"OUTILS", "PEINTURE"}));
+    // Nothing is chosen yet: no family filter, no document shown.
+    for (const QComboBox *box : {window.deliveryPage->numberBox, window.regularisationPage->numberBox,
+                                 window.journalAtCostPage->familyBox})
+        QCOMPARE(box->currentText(), QString());
     QVERIFY(db.dialogs.shown.isEmpty());
 }
 
