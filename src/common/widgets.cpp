@@ -5,19 +5,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-#include <QValidator>
 
 namespace {
 
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
+// Only what the user types or pastes becomes capitals: texts the program puts in a field
+// ("Chèque n°") are stored as written.
+void upperCaseTyping(QLineEdit *field)
+{
+    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString &text) {
+        const QString upper = text.toUpper();
+        if (upper == text)
+            return;
+        const int cursor = field->cursorPosition();
+        field->setText(upper);
+        field->setCursorPosition(cursor);
+    });
+}
 
 Qt::Alignment alignmentOf(ColumnAlignment alignment)
 {
@@ -85,12 +88,13 @@ QTreeWidgetItem *findListRow(QTreeWidget *list, int column, const QString &text)
 
 void makeUpperCase(QLineEdit *field)
 {
-    field->setValidator(new UpperCaseValidator(field));
+    upperCaseTyping(field);
 }
 
 void makeUpperCase(QComboBox *box)
 {
-    box->setValidator(new UpperCaseValidator(box));
+    if (box->lineEdit())
+        upperCaseTyping(box->lineEdit());
 }
 
 QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)

