@@ -1,7 +1,6 @@
 #include "masterdata/tableswindow.h"
 
 #include "common/returnkeys.h"
-#include "common/widgets.h"
 #include "masterdata/partnerpage.h"
 #include "masterdata/productpage.h"
 
@@ -26,12 +25,19 @@ TablesWindow::TablesWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Logiciel de gestion commerciale - Tables"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setBackground(this, windowBackground);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, windowBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
 
     const QSize desktop = QGuiApplication::primaryScreen()->size();
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setGeometry(tabsOffset, tabsOffset, desktop.width() - tabsWidthMargin, desktop.height() - tabsHeightMargin);
+    // The window's colour stays around the tabs.
+    QPalette tabColours = tabs->palette();
+    tabColours.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+    tabs->setPalette(tabColours);
 
     productPage = new ProductPage(*m_returnKeys, m_searchMode);
     productPage->setObjectName(QStringLiteral("productPage"));
@@ -59,6 +65,8 @@ void TablesWindow::openOn(int screen)
     } else {
         m_opened = true;
         tabs->setCurrentIndex(screen);
+        // Fills the desktop even where no window manager maximises it.
+        setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         showMaximized();
     }
     productPage->fillProductList();
