@@ -27,7 +27,8 @@ class ReturnKeys;
 // partner and product fields, choosing in the selection list, the Return chain ending in the
 // tab's add-line operation, choosing a line of the lines list and the payment-mode options.
 // A page fills a DocumentFields with its own widgets, leaves absent ones nullptr, and builds
-// one DocumentEntry on it; the entry reads and writes the window's StockValues.
+// one DocumentEntry on it; the entry reads and writes the window's StockValues. Every tab has
+// the family, reference, designation and quantity fields and the selection list.
 
 enum class PartnerKind { None, Supplier, Client };
 

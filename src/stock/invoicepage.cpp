@@ -33,55 +33,35 @@ void showAsValue(QWidget *widget)
 } // namespace
 
 InvoicePage::InvoicePage(InvoiceKind kind, StockValues &values, QWidget *parent)
-    : QWidget(parent), m_kind(kind), m_values(values)
+    : QWidget(parent)
+    , m_kind(kind)
+    , m_values(values)
 {
     buildHeader();
     buildEntryLine();
     buildPayment();
     buildTotals();
 
-    nameWidgets({{titleLabel, "titleLabel"},
-                 {cancelledLabel, "cancelledLabel"},
-                 {restoreInvoiceButton, "restoreInvoiceButton"},
-                 {numberBox, "numberBox"},
-                 {dateEdit, "dateEdit"},
-                 {clientEdit, "clientEdit"},
-                 {familyEdit, "familyEdit"},
-                 {referenceEdit, "referenceEdit"},
-                 {designationEdit, "designationEdit"},
-                 {selectionList, "selectionList"},
-                 {unitEdit, "unitEdit"},
-                 {quantityEdit, "quantityEdit"},
-                 {unitPriceEdit, "unitPriceEdit"},
-                 {amountEdit, "amountEdit"},
-                 {clientBox, "clientBox"},
-                 {addressEdit, "addressEdit"},
-                 {rcEdit, "rcEdit"},
-                 {mfEdit, "mfEdit"},
-                 {articleEdit, "articleEdit"},
-                 {nisEdit, "nisEdit"},
-                 {printButton, "printButton"},
-                 {cancelInvoiceButton, "cancelInvoiceButton"},
-                 {deleteButton, "deleteButton"},
-                 {newInvoiceButton, "newInvoiceButton"},
-                 {validateButton, "validateButton"},
-                 {linesList, "linesList"},
-                 {paymentModeEdit, "paymentModeEdit"},
-                 {cashOption, "cashOption"},
-                 {chequeOption, "chequeOption"},
-                 {transferOption, "transferOption"},
-                 {onAccountOption, "onAccountOption"},
-                 {vatRateEdit, "vatRateEdit"},
-                 {totalHtLabel, "totalHtLabel"},
-                 {vatLabel, "vatLabel"},
-                 {stampLabel, "stampLabel"},
-                 {totalTtcLabel, "totalTtcLabel"},
-                 {saveInvoiceButton, "saveInvoiceButton"}});
+    nameWidgets(
+        {{titleLabel, "titleLabel"}, {cancelledLabel, "cancelledLabel"}, {restoreInvoiceButton, "restoreInvoiceButton"},
+            {numberBox, "numberBox"}, {dateEdit, "dateEdit"}, {clientEdit, "clientEdit"}, {familyEdit, "familyEdit"},
+            {referenceEdit, "referenceEdit"}, {designationEdit, "designationEdit"}, {selectionList, "selectionList"},
+            {unitEdit, "unitEdit"}, {quantityEdit, "quantityEdit"}, {unitPriceEdit, "unitPriceEdit"},
+            {amountEdit, "amountEdit"}, {clientBox, "clientBox"}, {addressEdit, "addressEdit"}, {rcEdit, "rcEdit"},
+            {mfEdit, "mfEdit"}, {articleEdit, "articleEdit"}, {nisEdit, "nisEdit"}, {printButton, "printButton"},
+            {cancelInvoiceButton, "cancelInvoiceButton"}, {deleteButton, "deleteButton"},
+            {newInvoiceButton, "newInvoiceButton"}, {validateButton, "validateButton"}, {linesList, "linesList"},
+            {paymentModeEdit, "paymentModeEdit"}, {cashOption, "cashOption"}, {chequeOption, "chequeOption"},
+            {transferOption, "transferOption"}, {onAccountOption, "onAccountOption"}, {vatRateEdit, "vatRateEdit"},
+            {totalHtLabel, "totalHtLabel"}, {vatLabel, "vatLabel"}, {stampLabel, "stampLabel"},
+            {totalTtcLabel, "totalTtcLabel"}, {saveInvoiceButton, "saveInvoiceButton"}});
 
     DocumentFields fields;
     fields.numberBox = numberBox;
     fields.showDocument = [this] { showInvoice(); };
-    fields.dateEdit = dateEdit;
+    // Only the sales invoice's date is the window's current date; a proforma's is read when saved.
+    if (m_kind == InvoiceKind::Sales)
+        fields.dateEdit = dateEdit;
     fields.partnerEdit = clientEdit;
     fields.partner = PartnerKind::Client;
     fields.addressEdit = addressEdit;
@@ -112,7 +92,8 @@ void InvoicePage::buildHeader()
 {
     using namespace TabGrid;
     const bool sales = m_kind == InvoiceKind::Sales;
-    titleLabel = addTitle(this, sales ? QStringLiteral("FACTURE VENTE") : QStringLiteral("FACTURE PROFORMA"), titleRect());
+    titleLabel
+        = addTitle(this, sales ? QStringLiteral("FACTURE VENTE") : QStringLiteral("FACTURE PROFORMA"), titleRect());
     if (sales) {
         cancelledLabel = addTitle(this, QString(), {selectionLeft, 8, 420, 28});
         QPalette palette = cancelledLabel->palette();
@@ -138,7 +119,7 @@ void InvoicePage::buildHeader()
     const auto boxField = [this](int row, const QString &caption) {
         const int top = 12 + row * rowStep;
         return addLabelledField(clientBox, caption, {boxLabelLeft, top, boxLabelWidth, rowHeight},
-                                {boxFieldLeft, top, boxFieldWidth, rowHeight});
+            {boxFieldLeft, top, boxFieldWidth, rowHeight});
     };
     addressEdit = boxField(0, QStringLiteral("Adresse:"));
     rcEdit = boxField(1, QStringLiteral("N° RC:"));
@@ -152,18 +133,20 @@ void InvoicePage::buildHeader()
 void InvoicePage::buildEntryLine()
 {
     using namespace TabGrid;
-    unitEdit = addUpperCaseField(this, QStringLiteral("UM:"), {left, entryLabelTop, 90, 20}, {left, entryTop, 90, rowHeight});
-    quantityEdit = addLabelledField(this, QStringLiteral("Quantité:"), {120, entryLabelTop, 110, 20}, {120, entryTop, 110, rowHeight});
-    unitPriceEdit = addLabelledField(this, QStringLiteral("Prix unitaire:"), {240, entryLabelTop, 120, 20},
-                                     {240, entryTop, 120, rowHeight});
-    amountEdit = addLabelledField(this, QStringLiteral("Montant:"), {370, entryLabelTop, 130, 20}, {370, entryTop, 130, rowHeight});
+    unitEdit = addUpperCaseField(
+        this, QStringLiteral("UM:"), {left, entryLabelTop, 90, 20}, {left, entryTop, 90, rowHeight});
+    quantityEdit = addLabelledField(
+        this, QStringLiteral("Quantité:"), {120, entryLabelTop, 110, 20}, {120, entryTop, 110, rowHeight});
+    unitPriceEdit = addLabelledField(
+        this, QStringLiteral("Prix unitaire:"), {240, entryLabelTop, 120, 20}, {240, entryTop, 120, rowHeight});
+    amountEdit = addLabelledField(
+        this, QStringLiteral("Montant:"), {370, entryLabelTop, 130, 20}, {370, entryTop, 130, rowHeight});
     showAsValue(unitEdit);
     showAsValue(amountEdit);
 
-    const QList<QPushButton *> buttons = addButtonRow(
-        this,
+    const QList<QPushButton *> buttons = addButtonRow(this,
         {QStringLiteral("Imprimer"), QStringLiteral("Annuler la facture"), QStringLiteral("Supprimer"),
-         QStringLiteral("Nouvelle facture"), QStringLiteral("Valider")},
+            QStringLiteral("Nouvelle facture"), QStringLiteral("Valider")},
         {left, buttonTop});
     printButton = buttons[0];
     cancelInvoiceButton = buttons[1];
@@ -171,19 +154,15 @@ void InvoicePage::buildEntryLine()
     newInvoiceButton = buttons[3];
     validateButton = buttons[4];
     if (m_kind == InvoiceKind::Sales) {
-        restoreInvoiceButton = addButton(this, QStringLiteral("RECUPERER CETTE FACTURE"),
-                                         {rightBlockLeft - 80, buttonTop, 220, buttonHeight});
+        restoreInvoiceButton = addButton(
+            this, QStringLiteral("RECUPERER CETTE FACTURE"), {rightBlockLeft - 80, buttonTop, 220, buttonHeight});
         restoreInvoiceButton->setEnabled(false);
     }
 
     linesList = createReportList(this,
-                                 {{QStringLiteral("Code"), 80},
-                                  {QStringLiteral(" Désignation"), 280},
-                                  {QStringLiteral("U.M. "), 70},
-                                  {QStringLiteral("Qté  "), 90},
-                                  {QStringLiteral("P. U.  "), 90},
-                                  {QStringLiteral("Montant "), 90}},
-                                 m_kind == InvoiceKind::Sales ? salesLinesBackground : proformaLinesBackground);
+        {{QStringLiteral("Code"), 80}, {QStringLiteral(" Désignation"), 280}, {QStringLiteral("U.M. "), 70},
+            {QStringLiteral("Qté  "), 90}, {QStringLiteral("P. U.  "), 90}, {QStringLiteral("Montant "), 90}},
+        m_kind == InvoiceKind::Sales ? salesLinesBackground : proformaLinesBackground);
     linesList->setFont(screenFont(ScreenFont::Arial9));
     linesList->setGeometry(left, linesTop, 725, linesHeight);
 }
@@ -224,8 +203,8 @@ void InvoicePage::buildTotals()
         const int top = totalsTop + row * totalsStep;
         QLabel *label = addLabel(this, caption, {rightBlockLeft, top, captionWidth, rowHeight});
         label->setFont(screenFont(ScreenFont::Arial9));
-        QLabel *value = addValueLabel(this, caption, {rightBlockLeft + captionWidth, top, valueWidth, rowHeight},
-                                      shownValueBackground);
+        QLabel *value = addValueLabel(
+            this, caption, {rightBlockLeft + captionWidth, top, valueWidth, rowHeight}, shownValueBackground);
         value->setFont(screenFont(ScreenFont::Arial9));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(value);
@@ -236,7 +215,7 @@ void InvoicePage::buildTotals()
     stampLabel = total(2, QStringLiteral("TIMBRE:"));
     totalTtcLabel = total(3, QStringLiteral("Total TTC:"));
     saveInvoiceButton = addButton(this, QStringLiteral("ENREGISTRER LA FACTURE"),
-                                  {rightBlockLeft, totalsTop + 4 * totalsStep + 6, captionWidth + valueWidth, 34});
+        {rightBlockLeft, totalsTop + 4 * totalsStep + 6, captionWidth + valueWidth, 34});
 }
 
 void InvoicePage::registerReturnKeys(ReturnKeys &keys)
@@ -245,8 +224,8 @@ void InvoicePage::registerReturnKeys(ReturnKeys &keys)
     keys.onReturn(vatRateEdit, [this] { computeInvoiceTotals(); });
 }
 
-void InvoicePage::showInvoice() {}
+void InvoicePage::showInvoice() { }
 
-void InvoicePage::addInvoiceLine() {}
+void InvoicePage::addInvoiceLine() { }
 
-void InvoicePage::computeInvoiceTotals() {}
+void InvoicePage::computeInvoiceTotals() { }

@@ -14,6 +14,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -91,6 +92,8 @@ private slots:
     void nextNumbers();
     void newDocumentClearsTheTab_data();
     void newDocumentClearsTheTab();
+    void dateFieldsSetTheCurrentDate_data();
+    void dateFieldsSetTheCurrentDate();
     void closeTabLeaves();
     void reopeningKeepsContent();
     void openStockWindowRunsUntilLeft();
@@ -367,6 +370,31 @@ void TestStockWindow::newDocumentClearsTheTab()
         QVERIFY(window.regularisationPage->designationEdit->hasFocus());
     // Nothing is written until a line is saved.
     QCOMPARE(readRows(Db::bl, "select Numdoc from fbl"), (QList<QStringList>{{"8"}}));
+}
+
+void TestStockWindow::dateFieldsSetTheCurrentDate_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("receptions") << int(StockWindow::Receptions) << true;
+    QTest::newRow("deliveries") << int(StockWindow::Deliveries) << true;
+    QTest::newRow("invoices") << int(StockWindow::Invoices) << true;
+    QTest::newRow("proformas") << int(StockWindow::Proformas) << false;
+    QTest::newRow("regularisations") << int(StockWindow::Regularisations) << true;
+}
+
+void TestStockWindow::dateFieldsSetTheCurrentDate()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, copied);
+    TestDatabase db;
+    StockWindow window;
+    auto *date = window.tabs->widget(tab)->findChild<QDateEdit *>(QStringLiteral("dateEdit"));
+    QVERIFY(date);
+
+    date->setDate(QDate(2023, 1, 9));
+
+    QCOMPARE(window.values().dateText, copied ? QStringLiteral("09/01/2023") : todayText());
 }
 
 void TestStockWindow::closeTabLeaves()
