@@ -18,7 +18,9 @@ const QColor totalBackground(232, 228, 249);
 
 } // namespace
 
-DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent) : QWidget(parent), m_values(values)
+DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent)
+    : QWidget(parent)
+    , m_values(values)
 {
     using namespace TabGrid;
     titleLabel = addTitle(this, QStringLiteral("BON DE LIVRAISON"), titleRect());
@@ -30,16 +32,19 @@ DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent) : QWidget(paren
     designationEdit = addUpperCaseField(this, QStringLiteral("Désignation:"), gridLabel(4), gridField(4));
     selectionList = addSelectionList(this, false, {selectionLeft, rowTop, 370, 165});
 
-    unitEdit = addUpperCaseField(this, QStringLiteral("UM:"), {left, entryLabelTop, 90, 20}, {left, entryTop, 90, rowHeight});
-    quantityEdit = addLabelledField(this, QStringLiteral("Quantité:"), {120, entryLabelTop, 110, 20}, {120, entryTop, 110, rowHeight});
-    unitPriceEdit = addLabelledField(this, QStringLiteral("Prix unitaire:"), {240, entryLabelTop, 120, 20},
-                                     {240, entryTop, 120, rowHeight});
-    amountEdit = addLabelledField(this, QStringLiteral("Montant:"), {370, entryLabelTop, 130, 20}, {370, entryTop, 130, rowHeight});
+    unitEdit = addUpperCaseField(
+        this, QStringLiteral("UM:"), {left, entryLabelTop, 90, 20}, {left, entryTop, 90, rowHeight});
+    quantityEdit = addLabelledField(
+        this, QStringLiteral("Quantité:"), {120, entryLabelTop, 110, 20}, {120, entryTop, 110, rowHeight});
+    unitPriceEdit = addLabelledField(
+        this, QStringLiteral("Prix unitaire:"), {240, entryLabelTop, 120, 20}, {240, entryTop, 120, rowHeight});
+    amountEdit = addLabelledField(
+        this, QStringLiteral("Montant:"), {370, entryLabelTop, 130, 20}, {370, entryTop, 130, rowHeight});
 
-    const QList<QPushButton *> buttons = addButtonRow(
-        this,
-        {QStringLiteral("Imprimer"), QStringLiteral("Annuler la livraison"), QStringLiteral("Supprimer la ligne sélectionnée"),
-         QStringLiteral("Nouvelle livraison"), QStringLiteral("Valider")},
+    const QList<QPushButton *> buttons = addButtonRow(this,
+        {QStringLiteral("Imprimer"), QStringLiteral("Annuler la livraison"),
+            QStringLiteral("Supprimer la ligne sélectionnée"), QStringLiteral("Nouvelle livraison"),
+            QStringLiteral("Valider")},
         {left, buttonTop});
     printButton = buttons[0];
     cancelDeliveryButton = buttons[1];
@@ -48,45 +53,30 @@ DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent) : QWidget(paren
     validateButton = buttons[4];
 
     linesList = createReportList(this,
-                                 {{QStringLiteral("Code"), 40},
-                                  {QStringLiteral(" Désignation du produit"), 300},
-                                  {QStringLiteral(" U.M."), 90},
-                                  {QStringLiteral(" Quantité"), 80},
-                                  {QStringLiteral(" Prix unitaire"), 100},
-                                  {QStringLiteral(" Montant"), 100}},
-                                 linesBackground);
+        {{QStringLiteral("Code"), 40}, {QStringLiteral(" Désignation du produit"), 300}, {QStringLiteral(" U.M."), 90},
+            {QStringLiteral(" Quantité"), 80}, {QStringLiteral(" Prix unitaire"), 100},
+            {QStringLiteral(" Montant"), 100}},
+        linesBackground);
     linesList->setGeometry(left, linesTop, 735, linesHeight);
 
     truckEdit = addGroupField(this, QStringLiteral("Camion"), {left, belowLinesTop, 180, 52});
     driverEdit = addGroupField(this, QStringLiteral("Chauffeur"), {left + 190, belowLinesTop, 180, 52});
     registrationEdit = addGroupField(this, QStringLiteral("Matricule"), {left + 380, belowLinesTop, 180, 52});
-    QLabel *totalCaption = addLabel(this, QStringLiteral("TOTAL HT :"), {left + 575, belowLinesTop + 22, 70, rowHeight});
-    totalLabel = addValueLabel(this, QStringLiteral("TOTAL HT :"), {left + 645, belowLinesTop + 22, 90, rowHeight}, totalBackground);
+    QLabel *totalCaption
+        = addLabel(this, QStringLiteral("TOTAL HT :"), {left + 575, belowLinesTop + 22, 70, rowHeight});
+    totalLabel = addValueLabel(
+        this, QStringLiteral("TOTAL HT :"), {left + 645, belowLinesTop + 22, 90, rowHeight}, totalBackground);
     totalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     totalCaption->setBuddy(totalLabel);
 
-    nameWidgets({{titleLabel, "titleLabel"},
-                 {numberBox, "numberBox"},
-                 {dateEdit, "dateEdit"},
-                 {clientEdit, "clientEdit"},
-                 {familyEdit, "familyEdit"},
-                 {referenceEdit, "referenceEdit"},
-                 {designationEdit, "designationEdit"},
-                 {selectionList, "selectionList"},
-                 {unitEdit, "unitEdit"},
-                 {quantityEdit, "quantityEdit"},
-                 {unitPriceEdit, "unitPriceEdit"},
-                 {amountEdit, "amountEdit"},
-                 {printButton, "printButton"},
-                 {cancelDeliveryButton, "cancelDeliveryButton"},
-                 {deleteLineButton, "deleteLineButton"},
-                 {newDeliveryButton, "newDeliveryButton"},
-                 {validateButton, "validateButton"},
-                 {linesList, "linesList"},
-                 {truckEdit, "truckEdit"},
-                 {driverEdit, "driverEdit"},
-                 {registrationEdit, "registrationEdit"},
-                 {totalLabel, "totalLabel"}});
+    nameWidgets({{titleLabel, "titleLabel"}, {numberBox, "numberBox"}, {dateEdit, "dateEdit"},
+        {clientEdit, "clientEdit"}, {familyEdit, "familyEdit"}, {referenceEdit, "referenceEdit"},
+        {designationEdit, "designationEdit"}, {selectionList, "selectionList"}, {unitEdit, "unitEdit"},
+        {quantityEdit, "quantityEdit"}, {unitPriceEdit, "unitPriceEdit"}, {amountEdit, "amountEdit"},
+        {printButton, "printButton"}, {cancelDeliveryButton, "cancelDeliveryButton"},
+        {deleteLineButton, "deleteLineButton"}, {newDeliveryButton, "newDeliveryButton"},
+        {validateButton, "validateButton"}, {linesList, "linesList"}, {truckEdit, "truckEdit"},
+        {driverEdit, "driverEdit"}, {registrationEdit, "registrationEdit"}, {totalLabel, "totalLabel"}});
 
     DocumentFields fields;
     fields.numberBox = numberBox;
@@ -129,11 +119,11 @@ void DeliveryPage::clearDeliveryTab()
     selectionList->clear();
     numberBox->setEditText(QString());
     for (QLineEdit *field : {clientEdit, familyEdit, referenceEdit, designationEdit, unitEdit, quantityEdit,
-                             unitPriceEdit, amountEdit, truckEdit, driverEdit, registrationEdit})
+             unitPriceEdit, amountEdit, truckEdit, driverEdit, registrationEdit})
         field->clear();
     totalLabel->clear();
 }
 
-void DeliveryPage::showDelivery() {}
+void DeliveryPage::showDelivery() { }
 
-void DeliveryPage::addDeliveryLine() {}
+void DeliveryPage::addDeliveryLine() { }

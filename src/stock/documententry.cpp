@@ -7,8 +7,8 @@
 #include "storage/database.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDate>
+#include <QDateEdit>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -65,16 +65,21 @@ void setUnitText(QWidget *unitEdit, const QString &text)
 }
 
 DocumentEntry::DocumentEntry(const DocumentFields &fields, StockValues &values, QObject *parent)
-    : QObject(parent), m_fields(fields), m_values(values), m_selectionList(fields.selectionList)
+    : QObject(parent)
+    , m_fields(fields)
+    , m_values(values)
+    , m_selectionList(fields.selectionList)
 {
-    for (QLineEdit *field : {m_fields.partnerEdit, m_fields.familyEdit, m_fields.referenceEdit, m_fields.designationEdit}) {
+    for (QLineEdit *field :
+        {m_fields.partnerEdit, m_fields.familyEdit, m_fields.referenceEdit, m_fields.designationEdit}) {
         if (!field)
             continue;
         connect(field, &QLineEdit::textChanged, this, [this, field] { offerMatches(field); });
         field->installEventFilter(this);
     }
     if (m_fields.selectionList)
-        connect(m_fields.selectionList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { chooseSelection(row); });
+        connect(m_fields.selectionList, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *row) { chooseSelection(row); });
     if (m_fields.linesList)
         connect(m_fields.linesList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *row) { chooseLine(row); });
     for (int i = 0; i < m_fields.paymentOptions.size(); ++i)
@@ -88,7 +93,7 @@ DocumentEntry::DocumentEntry(const DocumentFields &fields, StockValues &values, 
     }
     if (m_fields.dateEdit) {
         connect(m_fields.dateEdit, &QDateEdit::dateChanged, this,
-                [this](const QDate &date) { m_values.dateText = date.toString(dateFormat); });
+            [this](const QDate &date) { m_values.dateText = date.toString(dateFormat); });
     }
 }
 
@@ -280,8 +285,8 @@ void DocumentEntry::chooseProduct(const QString &code, const QString &designatio
         m_values.productCode = code;
     m_fields.designationEdit->setText(designation);
     Query product = m_fields.oneColumnSelection
-                        ? runQuery(Db::prod, "select * from fprod where prod=?", {designation})
-                        : runQuery(Db::prod, "select * from fprod where codeprod=?", {m_values.productCode});
+        ? runQuery(Db::prod, "select * from fprod where prod=?", {designation})
+        : runQuery(Db::prod, "select * from fprod where codeprod=?", {m_values.productCode});
     if (product.next()) {
         m_values.family = product.text(fprod::fam);
         m_values.reference = product.text(fprod::ref).toUpper();
@@ -404,8 +409,8 @@ QDateEdit *addDateField(QWidget *page, const QString &caption, const QRect &labe
     return field;
 }
 
-QLineEdit *addUpperCaseField(QWidget *page, const QString &caption, const QRect &labelGeometry,
-                             const QRect &fieldGeometry)
+QLineEdit *addUpperCaseField(
+    QWidget *page, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
 {
     QLineEdit *field = addLabelledField(page, caption, labelGeometry, fieldGeometry);
     makeUpperCase(field);
@@ -418,7 +423,7 @@ QLineEdit *addGroupField(QWidget *page, const QString &title, const QRect &geome
     group->setGeometry(geometry);
     auto *field = new QLineEdit(group);
     field->setGeometry(groupMargin, groupTitleHeight, geometry.width() - 2 * groupMargin,
-                       geometry.height() - groupTitleHeight - groupMargin);
+        geometry.height() - groupTitleHeight - groupMargin);
     field->setAccessibleName(title);
     return field;
 }
@@ -432,10 +437,10 @@ QPushButton *addButton(QWidget *page, const QString &caption, const QRect &geome
 
 QTreeWidget *addSelectionList(QWidget *page, bool oneColumn, const QRect &geometry)
 {
-    const QList<ListColumn> columns =
-        oneColumn ? QList<ListColumn>{{QStringLiteral("Sélection..."), selectionColumnWidth}, {QString(), hiddenColumnWidth}}
-                  : QList<ListColumn>{{QStringLiteral("Code"), codeColumnWidth},
-                                      {QStringLiteral("      Désignation"), designationColumnWidth}};
+    const QList<ListColumn> columns = oneColumn
+        ? QList<ListColumn>{{QStringLiteral("Sélection..."), selectionColumnWidth}, {QString(), hiddenColumnWidth}}
+        : QList<ListColumn>{
+            {QStringLiteral("Code"), codeColumnWidth}, {QStringLiteral("      Désignation"), designationColumnWidth}};
     QTreeWidget *list = createReportList(page, columns, selectionBackground);
     if (oneColumn) {
         list->header()->setMinimumSectionSize(hiddenColumnWidth);

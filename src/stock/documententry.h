@@ -33,8 +33,8 @@ class ReturnKeys;
 enum class PartnerKind { None, Supplier, Client };
 
 // Texts the payment-mode options write, in the order of DocumentFields::paymentOptions.
-inline const QStringList paymentModeTexts{QStringLiteral("ESPECE"), QStringLiteral("Chèque n°"),
-                                          QStringLiteral("Virement n°"), QStringLiteral("A TERME")};
+inline const QStringList paymentModeTexts{
+    QStringLiteral("ESPECE"), QStringLiteral("Chèque n°"), QStringLiteral("Virement n°"), QStringLiteral("A TERME")};
 
 // lookupMode values: what the selection list currently offers.
 namespace LookupMode {
@@ -43,7 +43,7 @@ inline const QString client = QStringLiteral("CLIENT");
 inline const QString product = QStringLiteral("PROD");
 inline const QString family = QStringLiteral("FAM");
 inline const QString reference = QStringLiteral("REF");
-}
+} // namespace LookupMode
 
 struct DocumentFields {
     // "N° DE BON:", "N° BL:", "N° Facture:", "N° BRS:"; choosing an entry of its list (not
@@ -153,8 +153,8 @@ QComboBox *addNumberBox(QWidget *page, const QString &caption, const QRect &labe
 // A date field shown as dd/mm/yyyy, set to today.
 QDateEdit *addDateField(QWidget *page, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry);
 // A labelled text field that turns what is typed into capitals.
-QLineEdit *addUpperCaseField(QWidget *page, const QString &caption, const QRect &labelGeometry,
-                             const QRect &fieldGeometry);
+QLineEdit *addUpperCaseField(
+    QWidget *page, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry);
 // A group frame titled `title` holding one text field, found by that title.
 QLineEdit *addGroupField(QWidget *page, const QString &title, const QRect &geometry);
 QPushButton *addButton(QWidget *page, const QString &caption, const QRect &geometry);
@@ -183,7 +183,7 @@ inline constexpr int buttonHeight = 28;
 inline constexpr int linesTop = 296;
 inline constexpr int linesHeight = 330;
 inline constexpr int belowLinesTop = linesTop + linesHeight + 10;
-}
+} // namespace TabGrid
 QRect titleRect();
 QRect gridLabel(int row, int x = TabGrid::left, int width = TabGrid::labelWidth);
 QRect gridField(int row, int x = TabGrid::fieldLeft, int width = TabGrid::fieldWidth);

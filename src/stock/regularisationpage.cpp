@@ -17,7 +17,9 @@ const QColor linesBackground(216, 203, 235);
 
 } // namespace
 
-RegularisationPage::RegularisationPage(StockValues &values, QWidget *parent) : QWidget(parent), m_values(values)
+RegularisationPage::RegularisationPage(StockValues &values, QWidget *parent)
+    : QWidget(parent)
+    , m_values(values)
 {
     using namespace TabGrid;
     titleLabel = addTitle(this, QStringLiteral("REGULARISATION MANUELLE DU STOCK"), titleRect());
@@ -28,46 +30,35 @@ RegularisationPage::RegularisationPage(StockValues &values, QWidget *parent) : Q
     designationEdit = addUpperCaseField(this, QStringLiteral("Désignation:"), gridLabel(3), gridField(3));
     selectionList = addSelectionList(this, false, {selectionLeft, rowTop, 370, 165});
 
-    entryQuantityEdit = addLabelledField(this, QStringLiteral("Quantité entrée:"), {left, entryLabelTop, 120, 20},
-                                         {left, entryTop, 120, rowHeight});
-    exitQuantityEdit = addLabelledField(this, QStringLiteral("Quantité sortie:"), {150, entryLabelTop, 120, 20},
-                                        {150, entryTop, 120, rowHeight});
-    observationsEdit = addUpperCaseField(this, QStringLiteral("Observations:"), {280, entryLabelTop, 420, 20},
-                                         {280, entryTop, 550, rowHeight});
+    entryQuantityEdit = addLabelledField(
+        this, QStringLiteral("Quantité entrée:"), {left, entryLabelTop, 120, 20}, {left, entryTop, 120, rowHeight});
+    exitQuantityEdit = addLabelledField(
+        this, QStringLiteral("Quantité sortie:"), {150, entryLabelTop, 120, 20}, {150, entryTop, 120, rowHeight});
+    observationsEdit = addUpperCaseField(
+        this, QStringLiteral("Observations:"), {280, entryLabelTop, 420, 20}, {280, entryTop, 550, rowHeight});
 
     const QList<QPushButton *> buttons = addButtonRow(this,
-                                                      {QStringLiteral("Annuler le BRS"), QStringLiteral("Supprimer"),
-                                                       QStringLiteral("Nouveau BRS"), QStringLiteral("Valider")},
-                                                      {left, buttonTop});
+        {QStringLiteral("Annuler le BRS"), QStringLiteral("Supprimer"), QStringLiteral("Nouveau BRS"),
+            QStringLiteral("Valider")},
+        {left, buttonTop});
     cancelRegularisationButton = buttons[0];
     deleteButton = buttons[1];
     newRegularisationButton = buttons[2];
     validateButton = buttons[3];
 
     linesList = createReportList(this,
-                                 {{QStringLiteral("Code"), 80},
-                                  {QStringLiteral("Désignation"), 350},
-                                  {QStringLiteral("Qté entrée"), 90},
-                                  {QStringLiteral("Qté sortie"), 90},
-                                  {QStringLiteral("Observations"), 300}},
-                                 linesBackground);
+        {{QStringLiteral("Code"), 80}, {QStringLiteral("Désignation"), 350}, {QStringLiteral("Qté entrée"), 90},
+            {QStringLiteral("Qté sortie"), 90}, {QStringLiteral("Observations"), 300}},
+        linesBackground);
     linesList->setGeometry(left, linesTop, 935, linesHeight);
 
-    nameWidgets({{titleLabel, "titleLabel"},
-                 {numberBox, "numberBox"},
-                 {dateEdit, "dateEdit"},
-                 {familyEdit, "familyEdit"},
-                 {referenceEdit, "referenceEdit"},
-                 {designationEdit, "designationEdit"},
-                 {selectionList, "selectionList"},
-                 {entryQuantityEdit, "entryQuantityEdit"},
-                 {exitQuantityEdit, "exitQuantityEdit"},
-                 {observationsEdit, "observationsEdit"},
-                 {cancelRegularisationButton, "cancelRegularisationButton"},
-                 {deleteButton, "deleteButton"},
-                 {newRegularisationButton, "newRegularisationButton"},
-                 {validateButton, "validateButton"},
-                 {linesList, "linesList"}});
+    nameWidgets(
+        {{titleLabel, "titleLabel"}, {numberBox, "numberBox"}, {dateEdit, "dateEdit"}, {familyEdit, "familyEdit"},
+            {referenceEdit, "referenceEdit"}, {designationEdit, "designationEdit"}, {selectionList, "selectionList"},
+            {entryQuantityEdit, "entryQuantityEdit"}, {exitQuantityEdit, "exitQuantityEdit"},
+            {observationsEdit, "observationsEdit"}, {cancelRegularisationButton, "cancelRegularisationButton"},
+            {deleteButton, "deleteButton"}, {newRegularisationButton, "newRegularisationButton"},
+            {validateButton, "validateButton"}, {linesList, "linesList"}});
 
     DocumentFields fields;
     fields.numberBox = numberBox;
@@ -107,10 +98,10 @@ void RegularisationPage::clearRegularisationTab()
     selectionList->clear();
     numberBox->setEditText(QString());
     for (QLineEdit *field :
-         {familyEdit, referenceEdit, designationEdit, entryQuantityEdit, exitQuantityEdit, observationsEdit})
+        {familyEdit, referenceEdit, designationEdit, entryQuantityEdit, exitQuantityEdit, observationsEdit})
         field->clear();
 }
 
-void RegularisationPage::showRegularisation() {}
+void RegularisationPage::showRegularisation() { }
 
-void RegularisationPage::addRegularisationLine() {}
+void RegularisationPage::addRegularisationLine() { }

@@ -18,7 +18,9 @@ const QColor cardBackground(213, 225, 250);
 
 } // namespace
 
-StockCardPage::StockCardPage(StockValues &values, QWidget *parent) : QWidget(parent), m_values(values)
+StockCardPage::StockCardPage(StockValues &values, QWidget *parent)
+    : QWidget(parent)
+    , m_values(values)
 {
     using namespace TabGrid;
     titleLabel = addTitle(this, QStringLiteral("FICHE DE STOCK"), titleRect());
@@ -28,27 +30,20 @@ StockCardPage::StockCardPage(StockValues &values, QWidget *parent) : QWidget(par
     makeUpperCase(designationBox);
     fromDateEdit = addDateField(this, QStringLiteral("Période du: "), gridLabel(2), gridField(2, fieldLeft, 125));
     toDateEdit = addDateField(this, QStringLiteral("au: "), gridLabel(2, 260, 30), gridField(2, 290, 125));
-    printButton = addButton(this, QStringLiteral("(#F2) Imprimer"), {left, rowTop + 3 * rowStep + 4, 130, buttonHeight});
-    showButton = addButton(this, QStringLiteral("(#F8) Afficher"), {left + 140, rowTop + 3 * rowStep + 4, 130, buttonHeight});
+    printButton
+        = addButton(this, QStringLiteral("(#F2) Imprimer"), {left, rowTop + 3 * rowStep + 4, 130, buttonHeight});
+    showButton
+        = addButton(this, QStringLiteral("(#F8) Afficher"), {left + 140, rowTop + 3 * rowStep + 4, 130, buttonHeight});
     cardList = createReportList(this,
-                                {{QStringLiteral("Date"), 100},
-                                 {QStringLiteral(" Doc."), 60},
-                                 {QStringLiteral(" N° doc."), 60},
-                                 {QStringLiteral(" Mouvement du stock"), 300},
-                                 {QStringLiteral(" Qté entrée"), 80},
-                                 {QStringLiteral(" Qté sortie"), 80},
-                                 {QStringLiteral(" Stock"), 80}},
-                                cardBackground);
+        {{QStringLiteral("Date"), 100}, {QStringLiteral(" Doc."), 60}, {QStringLiteral(" N° doc."), 60},
+            {QStringLiteral(" Mouvement du stock"), 300}, {QStringLiteral(" Qté entrée"), 80},
+            {QStringLiteral(" Qté sortie"), 80}, {QStringLiteral(" Stock"), 80}},
+        cardBackground);
     cardList->setGeometry(left, rowTop + 4 * rowStep + 10, 785, 480);
 
-    nameWidgets({{titleLabel, "titleLabel"},
-                 {referenceBox, "referenceBox"},
-                 {designationBox, "designationBox"},
-                 {fromDateEdit, "fromDateEdit"},
-                 {toDateEdit, "toDateEdit"},
-                 {printButton, "printButton"},
-                 {showButton, "showButton"},
-                 {cardList, "cardList"}});
+    nameWidgets({{titleLabel, "titleLabel"}, {referenceBox, "referenceBox"}, {designationBox, "designationBox"},
+        {fromDateEdit, "fromDateEdit"}, {toDateEdit, "toDateEdit"}, {printButton, "printButton"},
+        {showButton, "showButton"}, {cardList, "cardList"}});
 
     connect(designationBox, &QComboBox::activated, this, [this](int index) {
         if (index >= 0)
@@ -73,4 +68,4 @@ void StockCardPage::chooseDesignation()
     referenceBox->setEditText(product.text(fprod::ref));
 }
 
-void StockCardPage::showStockCard() {}
+void StockCardPage::showStockCard() { }

@@ -297,12 +297,23 @@ void TestDocumentEntry::choosingAProduct_data()
     QTest::addColumn<QString>("productCode");
     QTest::addColumn<QString>("stored");
     const QString mixedCase = QStringLiteral("Vis a bois");
-    QTest::newRow("reception, by code") << Page::Reception << "975" << "9.75" << "12" << mixedCase;
-    QTest::newRow("delivery, by code") << Page::Delivery << "975" << "9.75" << "12" << mixedCase;
-    QTest::newRow("small price keeps its digits") << Page::Delivery << "50" << ".50" << "12" << mixedCase;
+    QTest::newRow("reception, by code") << Page::Reception << "975"
+                                        << "9.75"
+                                        << "12" << mixedCase;
+    QTest::newRow("delivery, by code") << Page::Delivery << "975"
+                                       << "9.75"
+                                       << "12" << mixedCase;
+    QTest::newRow("small price keeps its digits") << Page::Delivery << "50"
+                                                  << ".50"
+                                                  << "12" << mixedCase;
     // The invoice tabs look the product up by the designation as shown, in capitals.
-    QTest::newRow("invoice, by designation") << Page::Invoice << "123456" << "1234.56" << "" << "VIS A BOIS";
-    QTest::newRow("regularisation, no price") << Page::Regularisation << "975" << "" << "12" << mixedCase;
+    QTest::newRow("invoice, by designation") << Page::Invoice << "123456"
+                                             << "1234.56"
+                                             << ""
+                                             << "VIS A BOIS";
+    QTest::newRow("regularisation, no price") << Page::Regularisation << "975"
+                                              << ""
+                                              << "12" << mixedCase;
 }
 
 void TestDocumentEntry::choosingAProduct()

@@ -112,9 +112,10 @@ void TestStockWindow::nineTabsInOrder()
     QStringList texts;
     for (int i = 0; i < window.tabs->count(); ++i)
         texts << window.tabs->tabText(i);
-    QCOMPARE(texts, (QStringList{" RECEPTION ", " LIVRAISON ", " FACTURE VENTE ", " FACTURE PROFORMA ",
-                                 " REGULARISATION MANUELLE DU STOCK ", " JOURNAL DE STOCK (PMP)",
-                                 " JOURNAL DE STOCK (Prix de vente)", " FICHE DE STOCK ", " FERMER"}));
+    QCOMPARE(texts,
+        (QStringList{" RECEPTION ", " LIVRAISON ", " FACTURE VENTE ", " FACTURE PROFORMA ",
+            " REGULARISATION MANUELLE DU STOCK ", " JOURNAL DE STOCK (PMP)", " JOURNAL DE STOCK (Prix de vente)",
+            " FICHE DE STOCK ", " FERMER"}));
     QCOMPARE(window.tabs->widget(StockWindow::Receptions), window.receptionPage);
     QCOMPARE(window.tabs->widget(StockWindow::StockCard), window.stockCardPage);
     QCOMPARE(window.windowTitle(), QStringLiteral("Logiciel de gestion commerciale"));
@@ -127,10 +128,8 @@ void TestStockWindow::titlesInTheTitleFont()
 {
     TestDatabase db;
     StockWindow window;
-    const QList<QPair<QLabel *, QString>> titles{
-        {window.receptionPage->titleLabel, "BON DE RECEPTION"},
-        {window.deliveryPage->titleLabel, "BON DE LIVRAISON"},
-        {window.invoicePage->titleLabel, "FACTURE VENTE"},
+    const QList<QPair<QLabel *, QString>> titles{{window.receptionPage->titleLabel, "BON DE RECEPTION"},
+        {window.deliveryPage->titleLabel, "BON DE LIVRAISON"}, {window.invoicePage->titleLabel, "FACTURE VENTE"},
         {window.proformaPage->titleLabel, "FACTURE PROFORMA"},
         {window.regularisationPage->titleLabel, "REGULARISATION MANUELLE DU STOCK"},
         {window.journalAtCostPage->titleLabel, "JOURNAL DE STOCK (PMP)"},
@@ -149,7 +148,8 @@ void TestStockWindow::listColumns_data()
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QList<int>>("widths");
     QTest::addColumn<QColor>("background");
-    const QStringList documentLines{"Code", " Désignation du produit", " U.M.", " Quantité", " Prix unitaire", " Montant"};
+    const QStringList documentLines{
+        "Code", " Désignation du produit", " U.M.", " Quantité", " Prix unitaire", " Montant"};
     const QList<int> documentWidths{40, 300, 90, 80, 100, 100};
     const QStringList invoiceLines{"Code", " Désignation", "U.M. ", "Qté  ", "P. U.  ", "Montant "};
     const QList<int> invoiceWidths{80, 280, 70, 90, 90, 90};
@@ -164,20 +164,20 @@ void TestStockWindow::listColumns_data()
     QTest::newRow("regularisation lines")
         << 4 << "linesList" << QStringList{"Code", "Désignation", "Qté entrée", "Qté sortie", "Observations"}
         << QList<int>{80, 350, 90, 90, 300} << QColor(216, 203, 235);
-    QTest::newRow("regularisation selection") << 4 << "selectionList" << QStringList{"Code", "      Désignation"}
-                                              << QList<int>{40, 300} << selection;
-    QTest::newRow("journal at cost")
-        << 5 << "journalList"
-        << QStringList{"Code", " Désignation du produit", " Qté initiale", " Réception", " BRS entrée", " BRS sortie",
-                       " Livraison", " Stock final", " P. M. P.", " Valeur"}
-        << QList<int>{60, 200, 70, 70, 70, 70, 70, 70, 70, 100} << QColor(250, 220, 167);
+    QTest::newRow("regularisation selection")
+        << 4 << "selectionList" << QStringList{"Code", "      Désignation"} << QList<int>{40, 300} << selection;
+    QTest::newRow("journal at cost") << 5 << "journalList"
+                                     << QStringList{"Code", " Désignation du produit", " Qté initiale", " Réception",
+                                            " BRS entrée", " BRS sortie", " Livraison", " Stock final", " P. M. P.",
+                                            " Valeur"}
+                                     << QList<int>{60, 200, 70, 70, 70, 70, 70, 70, 70, 100} << QColor(250, 220, 167);
     QTest::newRow("journal at sale price")
         << 6 << "journalList"
         << QStringList{"Référence", " Désignation du produit", " Qté en stock", " Prix de vente", " Valeur"}
         << QList<int>{140, 300, 80, 80, 100} << QColor(248, 229, 154);
     QTest::newRow("stock card") << 7 << "cardList"
                                 << QStringList{"Date", " Doc.", " N° doc.", " Mouvement du stock", " Qté entrée",
-                                               " Qté sortie", " Stock"}
+                                       " Qté sortie", " Stock"}
                                 << QList<int>{100, 60, 60, 300, 80, 80, 80} << QColor(213, 225, 250);
 }
 
@@ -237,8 +237,8 @@ void TestStockWindow::numberLists_data()
     QTest::addColumn<QList<int>>("receptions");
     QTest::addColumn<QStringList>("listed");
     QTest::newRow("no reception") << QList<int>{} << QStringList{};
-    QTest::newRow("5 cancelled is still listed") << QList<int>{1, 2, 3, 4, 6, 7, 8, 9, 10}
-                                                 << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    QTest::newRow("5 cancelled is still listed")
+        << QList<int>{1, 2, 3, 4, 6, 7, 8, 9, 10} << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     QTest::newRow("starts at the lowest") << QList<int>{12, 14} << QStringList{"12", "13", "14"};
     QTest::newRow("never below 1") << QList<int>{0, 2} << QStringList{"1", "2"};
 }
@@ -264,8 +264,8 @@ void TestStockWindow::numberLists()
     QCOMPARE(itemsOf(window.regularisationPage->numberBox), (QStringList{"3", "7"}));
     QCOMPARE(itemsOf(window.journalAtCostPage->familyBox), (QStringList{"OUTILS", "PEINTURE"}));
     // Nothing is chosen yet: no family filter, no document shown.
-    for (const QComboBox *box : {window.deliveryPage->numberBox, window.regularisationPage->numberBox,
-                                 window.journalAtCostPage->familyBox})
+    for (const QComboBox *box :
+        {window.deliveryPage->numberBox, window.regularisationPage->numberBox, window.journalAtCostPage->familyBox})
         QCOMPARE(box->currentText(), QString());
     QVERIFY(db.dialogs.shown.isEmpty());
 }
@@ -309,15 +309,15 @@ void TestStockWindow::nextNumbers()
         else
             exec(Db::brs, "insert into fbrS (Numdoc) values (?)", {n});
     }
-    const QString given = table == QLatin1String("fbr")   ? nextReceptionNumber()
-                          : table == QLatin1String("fbl") ? nextDeliveryNumber()
-                                                          : nextRegularisationNumber();
+    const QString given = table == QLatin1String("fbr") ? nextReceptionNumber()
+        : table == QLatin1String("fbl")                 ? nextDeliveryNumber()
+                                                        : nextRegularisationNumber();
     QCOMPARE(given, next);
     // Nothing is written: asking twice gives the same number.
-    QCOMPARE(table == QLatin1String("fbr")   ? nextReceptionNumber()
-             : table == QLatin1String("fbl") ? nextDeliveryNumber()
-                                             : nextRegularisationNumber(),
-             next);
+    QCOMPARE(table == QLatin1String("fbr")  ? nextReceptionNumber()
+            : table == QLatin1String("fbl") ? nextDeliveryNumber()
+                                            : nextRegularisationNumber(),
+        next);
 }
 
 void TestStockWindow::newDocumentClearsTheTab_data()
@@ -340,7 +340,8 @@ void TestStockWindow::newDocumentClearsTheTab()
     // The text fields of the tab, without those inside the number box and the date field.
     QList<QLineEdit *> fields;
     for (QLineEdit *field : page->findChildren<QLineEdit *>()) {
-        if (!qobject_cast<QComboBox *>(field->parentWidget()) && !qobject_cast<QAbstractSpinBox *>(field->parentWidget()))
+        if (!qobject_cast<QComboBox *>(field->parentWidget())
+            && !qobject_cast<QAbstractSpinBox *>(field->parentWidget()))
             fields << field;
     }
     for (QLineEdit *field : fields)
@@ -348,7 +349,8 @@ void TestStockWindow::newDocumentClearsTheTab()
     auto *lines = page->findChild<QTreeWidget *>(QStringLiteral("linesList"));
     new QTreeWidgetItem(lines, QStringList{"1", "VIS"});
     auto *numberBox = page->findChild<QComboBox *>(QStringLiteral("numberBox"));
-    const QString newCaption = tab == StockWindow::Deliveries ? QStringLiteral("Nouvelle livraison") : QStringLiteral("Nouveau BRS");
+    const QString newCaption
+        = tab == StockWindow::Deliveries ? QStringLiteral("Nouvelle livraison") : QStringLiteral("Nouveau BRS");
     QPushButton *newButton = nullptr;
     for (QPushButton *button : page->findChildren<QPushButton *>()) {
         if (button->text() == newCaption)
