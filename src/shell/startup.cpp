@@ -51,7 +51,11 @@ int runSelvano(QApplication &app)
     loadScreenFonts();
     {
         MainWindow window;
-        QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
+        // Kept module windows refuse to close, so quitting must not ask them.
+        QObject::connect(&window, &MainWindow::closed, &app, [] {
+            destroyKeptWindows();
+            QCoreApplication::exit(0);
+        });
         window.show();
         app.exec();
         destroyKeptWindows();
