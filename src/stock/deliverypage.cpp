@@ -1,4 +1,5 @@
 #include "stock/deliverypage.h"
+#include "stock/tablayout.h"
 
 #include "common/returnkeys.h"
 #include "common/widgets.h"
@@ -52,11 +53,7 @@ DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent)
     newDeliveryButton = buttons[3];
     validateButton = buttons[4];
 
-    linesList = createReportList(this,
-        {{QStringLiteral("Code"), 40}, {QStringLiteral(" Désignation du produit"), 300}, {QStringLiteral(" U.M."), 90},
-            {QStringLiteral(" Quantité"), 80}, {QStringLiteral(" Prix unitaire"), 100},
-            {QStringLiteral(" Montant"), 100}},
-        linesBackground);
+    linesList = addMovementLinesList(this, linesBackground);
     linesList->setGeometry(left, linesTop, 735, linesHeight);
 
     truckEdit = addGroupField(this, QStringLiteral("Camion"), {left, belowLinesTop, 180, 52});

@@ -1,4 +1,5 @@
 #include "stock/invoicepage.h"
+#include "stock/tablayout.h"
 
 #include "common/returnkeys.h"
 #include "common/screenfonts.h"

@@ -1,4 +1,5 @@
 #include "stock/receptionpage.h"
+#include "stock/tablayout.h"
 
 #include "common/returnkeys.h"
 #include "common/widgets.h"
@@ -113,11 +114,7 @@ void ReceptionPage::buildButtonsAndLines()
     newReceptionButton = buttons[3];
     validateButton = buttons[4];
 
-    linesList = createReportList(this,
-        {{QStringLiteral("Code"), 40}, {QStringLiteral(" Désignation du produit"), 300}, {QStringLiteral(" U.M."), 90},
-            {QStringLiteral(" Quantité"), 80}, {QStringLiteral(" Prix unitaire"), 100},
-            {QStringLiteral(" Montant"), 100}},
-        linesBackground);
+    linesList = addMovementLinesList(this, linesBackground);
     linesList->setGeometry(left, linesTop, linesWidth, linesHeight);
     linesList->setAccessibleName(QStringLiteral("Lignes du bon"));
     alignReceptionLines(linesList);

@@ -1,4 +1,5 @@
 #include "stock/regularisationpage.h"
+#include "stock/tablayout.h"
 
 #include "common/returnkeys.h"
 #include "common/widgets.h"

@@ -2,7 +2,7 @@
 
 #include "common/returnkeys.h"
 #include "common/widgets.h"
-#include "stock/documententry.h"
+#include "stock/tablayout.h"
 #include "storage/columns.h"
 #include "storage/database.h"
 

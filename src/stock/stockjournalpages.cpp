@@ -1,7 +1,7 @@
 #include "stock/stockjournalpages.h"
 
 #include "common/widgets.h"
-#include "stock/documententry.h"
+#include "stock/tablayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
