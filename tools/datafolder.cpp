@@ -15,8 +15,7 @@ QString fileName(const DatabaseFile &file)
 
 } // namespace
 
-bool createDataFolder(const QString &schemaFolder, const QString &dataFolder, ExistingFiles existing,
-                      QString *error)
+bool createDataFolder(const QString &schemaFolder, const QString &dataFolder, ExistingFiles existing, QString *error)
 {
     const QDir data(dataFolder);
     if (existing == ExistingFiles::Refuse) {

@@ -46,8 +46,8 @@ bool QtDialogs::askYesNo(const QString &title, const QString &text)
 
 Dialogs::Answer QtDialogs::askYesNoCancel(const QString &title, const QString &text)
 {
-    switch (QMessageBox::question(activeParent(), title, text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (
+        QMessageBox::question(activeParent(), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -60,7 +60,8 @@ Dialogs::Answer QtDialogs::askYesNoCancel(const QString &title, const QString &t
 QString QtDialogs::input(const QString &title, const QString &prompt, const QString &defaultText)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(activeParent(), title, prompt, QLineEdit::Normal, defaultText, &accepted);
+    const QString text
+        = QInputDialog::getText(activeParent(), title, prompt, QLineEdit::Normal, defaultText, &accepted);
     return accepted ? text : QString();
 }
 

@@ -4,7 +4,9 @@
 #include <QEventLoop>
 #include <QPointer>
 
-ModuleWindow::ModuleWindow(QWidget *parent) : QWidget(parent) {}
+ModuleWindow::ModuleWindow(QWidget *parent)
+    : QWidget(parent)
+{ }
 
 void ModuleWindow::runLoop()
 {

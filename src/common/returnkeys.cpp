@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
-ReturnKeys::ReturnKeys(QObject *parent) : QObject(parent) {}
+ReturnKeys::ReturnKeys(QObject *parent)
+    : QObject(parent)
+{ }
 
 void ReturnKeys::onReturn(QWidget *field, std::function<void()> action)
 {

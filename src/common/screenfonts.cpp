@@ -30,8 +30,8 @@ QFont makeFont(const QStringList &families, int points, bool bold)
 void loadScreenFonts()
 {
     const QStringList arial{QStringLiteral("arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    const QStringList trebuchet{QStringLiteral("ms trebuchet"), QStringLiteral("Trebuchet MS"),
-                                QStringLiteral("DejaVu Sans")};
+    const QStringList trebuchet{
+        QStringLiteral("ms trebuchet"), QStringLiteral("Trebuchet MS"), QStringLiteral("DejaVu Sans")};
     const QStringList verdana{QStringLiteral("verdana"), QStringLiteral("DejaVu Sans")};
     for (int n = 0; n < faceSize; ++n) {
         fonts[n] = makeFont(arial, arialFirstPoint + n, false);

@@ -5,7 +5,7 @@
 // The values the whole program shares in memory, loaded from FParam at start.
 struct SharedValues {
     QString accessCode;
-    QString vatRate;            // whole percent, as text
+    QString vatRate; // whole percent, as text
     QString initialCashBalance; // hundredths, as text
     QString initialBankBalance; // hundredths, as text
 };

@@ -104,8 +104,8 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)
     return label;
 }
 
-QLineEdit *addLabelledField(QWidget *parent, const QString &caption, const QRect &labelGeometry,
-                            const QRect &fieldGeometry)
+QLineEdit *addLabelledField(
+    QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
 {
     QLabel *label = addLabel(parent, caption, labelGeometry);
     auto *field = new QLineEdit(parent);

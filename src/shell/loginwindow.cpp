@@ -30,7 +30,8 @@ QPushButton *addButton(QWidget *parent, const QString &caption, const QRect &geo
 
 } // namespace
 
-LoginWindow::LoginWindow(QWidget *parent) : QDialog(parent)
+LoginWindow::LoginWindow(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Selvano v.18 (Logiciel de gestion commerciale - Mai 2023)"));
     setFixedSize(windowWidth, windowHeight);
@@ -51,8 +52,8 @@ LoginWindow::LoginWindow(QWidget *parent) : QDialog(parent)
     codeEdit->setEchoMode(QLineEdit::Password);
     validateButton = addButton(this, QStringLiteral("Valider"), {230, h + 15, 100, 30}, "validateButton");
     cancelButton = addButton(this, QStringLiteral("Annuler"), {350, h + 15, 100, 30}, "cancelButton");
-    changeCodeButton =
-        addButton(this, QStringLiteral("Modifier le mot de passe"), {470, h + 15, 150, 30}, "changeCodeButton");
+    changeCodeButton
+        = addButton(this, QStringLiteral("Modifier le mot de passe"), {470, h + 15, 150, 30}, "changeCodeButton");
 
     returnKeys.onReturn(codeEdit, [this] { validate(); });
     connect(validateButton, &QPushButton::clicked, this, &LoginWindow::validate);
@@ -75,16 +76,16 @@ void LoginWindow::changeAccessCode()
     SharedValues &shared = sharedValues();
     if (codeEdit->text() != shared.accessCode) {
         dialogs().message(QStringLiteral("Erreur..."),
-                          QStringLiteral("Saisissez l'ancien mot de passe dans la case puis cliquez sur le bouton "
-                                         "MODIFIER ! "));
+            QStringLiteral("Saisissez l'ancien mot de passe dans la case puis cliquez sur le bouton "
+                           "MODIFIER ! "));
         return;
     }
-    const QString code = dialogs().input(QStringLiteral("Nouveau mot de passe"),
-                                         QStringLiteral("Saisissez le nouveau mot de passe!"), QString());
+    const QString code = dialogs().input(
+        QStringLiteral("Nouveau mot de passe"), QStringLiteral("Saisissez le nouveau mot de passe!"), QString());
     if (code.isEmpty())
         return;
     if (!dialogs().askYesNo(QStringLiteral("Confirmation"),
-                            QStringLiteral("Etes-vous sûr de vouloir remplacer l'ancien mot de passe par le nouveau ?")))
+            QStringLiteral("Etes-vous sûr de vouloir remplacer l'ancien mot de passe par le nouveau ?")))
         return;
     shared.accessCode = code;
     runUpdate(Db::param, "UPDATE FparamU SET Mp=? where mp<>'x'", {code});
@@ -92,6 +93,6 @@ void LoginWindow::changeAccessCode()
     storeAccessCode(code);
     codeEdit->setText(code);
     dialogs().message(QStringLiteral("Confirmation..."),
-                      QStringLiteral("Le mot de passe a été remplacé !. Cliquez sur le bouton VALIDER pour accéder au "
-                                     "logiciel ! "));
+        QStringLiteral("Le mot de passe a été remplacé !. Cliquez sur le bouton VALIDER pour accéder au "
+                       "logiciel ! "));
 }

@@ -35,7 +35,8 @@ int toolbarFillerCount(int windowWidth)
     return count;
 }
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
 {
     setWindowTitle(
         QStringLiteral("Selvano 2018 (Logiciel de gestion commerciale Facturation réelle - Version 18 - Mai 2023)"));
@@ -95,8 +96,8 @@ void MainWindow::buildPicture()
     const QPixmap &picture = pictures::picture(pictures::Main);
     auto *label = new QLabel(canvas);
     label->setPixmap(picture);
-    label->setGeometry((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture.width(),
-                       picture.height());
+    label->setGeometry(
+        (width() - picture.width()) / 2, (height() - picture.height()) / 2, picture.width(), picture.height());
     setCentralWidget(canvas);
 }
 

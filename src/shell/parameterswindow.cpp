@@ -20,8 +20,8 @@ namespace {
 
 constexpr int windowWidth = 800;
 constexpr int windowHeight = 400;
-const QStringList paymentModes{QStringLiteral("ESPECE"), QStringLiteral("CHEQUE"), QStringLiteral("VIREMENT BANCAIRE"),
-                               QStringLiteral("A TERME")};
+const QStringList paymentModes{
+    QStringLiteral("ESPECE"), QStringLiteral("CHEQUE"), QStringLiteral("VIREMENT BANCAIRE"), QStringLiteral("A TERME")};
 
 QString chosenMode(const QComboBox *box)
 {
@@ -66,16 +66,15 @@ bool storeAccessCode(const QString &code)
     if (queryHasRow(Db::param, "SELECT * FROM FParam"))
         return runUpdate(Db::param, "UPDATE FParam SET MpUser=?", {code});
     return runUpdate(Db::param, "Insert into fparam (MpUser,TauxTva,ModepBr,ModepFac,Sic,Sib) values(?,?,?,?,?,?)",
-                     {code, QString::fromLatin1(parameterDefaults::vatRate),
-                      QString::fromLatin1(parameterDefaults::paymentMode),
-                      QString::fromLatin1(parameterDefaults::paymentMode), QString::fromLatin1(parameterDefaults::balance),
-                      QString::fromLatin1(parameterDefaults::balance)});
+        {code, QString::fromLatin1(parameterDefaults::vatRate), QString::fromLatin1(parameterDefaults::paymentMode),
+            QString::fromLatin1(parameterDefaults::paymentMode), QString::fromLatin1(parameterDefaults::balance),
+            QString::fromLatin1(parameterDefaults::balance)});
 }
 
-ParametersWindow::ParametersWindow(QWidget *parent) : QDialog(parent)
+ParametersWindow::ParametersWindow(QWidget *parent)
+    : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral(
-        "Selvano v.18 (Logiciel de gestion facturation réelle - Mai 2023) - Paramètres..."));
+    setWindowTitle(QStringLiteral("Selvano v.18 (Logiciel de gestion facturation réelle - Mai 2023) - Paramètres..."));
     setFixedSize(windowWidth, windowHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -127,9 +126,15 @@ void ParametersWindow::buildControls()
         button->setAutoDefault(false);
 
     const std::pair<QWidget *, const char *> names[] = {
-        {oldCodeEdit, "oldCodeEdit"}, {newCodeEdit, "newCodeEdit"},           {cashEdit, "cashEdit"},
-        {bankEdit, "bankEdit"},       {oldRateEdit, "oldRateEdit"},           {newRateEdit, "newRateEdit"},
-        {saveButton, "saveButton"},   {receptionModeBox, "receptionModeBox"}, {invoiceModeBox, "invoiceModeBox"},
+        {oldCodeEdit, "oldCodeEdit"},
+        {newCodeEdit, "newCodeEdit"},
+        {cashEdit, "cashEdit"},
+        {bankEdit, "bankEdit"},
+        {oldRateEdit, "oldRateEdit"},
+        {newRateEdit, "newRateEdit"},
+        {saveButton, "saveButton"},
+        {receptionModeBox, "receptionModeBox"},
+        {invoiceModeBox, "invoiceModeBox"},
         {doneButton, "doneButton"},
     };
     for (const auto &[widget, name] : names)
@@ -180,7 +185,7 @@ void ParametersWindow::saveParameters()
     Transaction transaction(Db::param);
     const bool saved = runUpdate(Db::param, "Delete from FParam")
         && runUpdate(Db::param, "Insert into fparam (MpUser,TauxTva,ModepBr,ModepFac,Sic,Sib) values(?,?,?,?,?,?)",
-                     {code, rate, chosenMode(receptionModeBox), chosenMode(invoiceModeBox), cash, bank})
+            {code, rate, chosenMode(receptionModeBox), chosenMode(invoiceModeBox), cash, bank})
         && transaction.commit();
     if (!saved)
         return;

@@ -12,7 +12,7 @@ inline constexpr const char *accessCode = "907381";
 inline constexpr const char *vatRate = "19";
 inline constexpr const char *paymentMode = "A TERME";
 inline constexpr const char *balance = "0";
-}
+} // namespace parameterDefaults
 
 // Stores a new access code in FParam: the row's code is replaced, or the default row is
 // written with it when the table is empty. Returns false when the statement is refused.

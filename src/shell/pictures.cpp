@@ -62,11 +62,11 @@ struct BoxColours {
     QColor tape;
 };
 
-const BoxColours kKraft{QColor::fromRgb(0xd9a35b), QColor::fromRgb(0xecc58a), QColor::fromRgb(0xb98340),
-                        QColor::fromRgb(0xf3dcb0)};
+const BoxColours kKraft{
+    QColor::fromRgb(0xd9a35b), QColor::fromRgb(0xecc58a), QColor::fromRgb(0xb98340), QColor::fromRgb(0xf3dcb0)};
 // Pale boxes for the blue-teal backgrounds; opaque so stacked boxes hide each other.
-const BoxColours kFrosted{QColor::fromRgb(0x4f9fb2), QColor::fromRgb(0x82c6cf), QColor::fromRgb(0x3a8697),
-                          QColor::fromRgb(0xb2e2e4)};
+const BoxColours kFrosted{
+    QColor::fromRgb(0x4f9fb2), QColor::fromRgb(0x82c6cf), QColor::fromRgb(0x3a8697), QColor::fromRgb(0xb2e2e4)};
 
 QFont uiFont(int pixelSize, QFont::Weight weight = QFont::Normal)
 {
@@ -109,7 +109,7 @@ void drawSheet(QPainter &p, const QRectF &r, const QPen &outline, const QColor &
     p.drawPath(sheet);
 
     const QPolygonF ear{QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold),
-                        QPointF(r.right(), r.top() + fold)};
+        QPointF(r.right(), r.top() + fold)};
     p.setBrush(kPaperShade);
     p.drawPolygon(ear);
 }
@@ -148,7 +148,7 @@ void drawBox(QPainter &p, const QRectF &r, const QPen &outline, const BoxColours
     const qreal tape = front.width() * 0.16;
     const qreal mid = front.center().x();
     const QPolygonF lidTape{QPointF(mid - tape / 2, front.top()), QPointF(mid + tape / 2, front.top()),
-                            QPointF(mid + tape / 2, front.top()) + back, QPointF(mid - tape / 2, front.top()) + back};
+        QPointF(mid + tape / 2, front.top()) + back, QPointF(mid - tape / 2, front.top()) + back};
     const QRectF frontTape(mid - tape / 2, front.top(), tape, front.height() * 0.35);
     p.setPen(Qt::NoPen);
     p.setBrush(colours.tape);
@@ -185,10 +185,9 @@ void drawDisk(QPainter &p, const QRectF &r, const QPen &outline)
     p.setBrush(kCharcoal);
     p.setPen(Qt::NoPen);
     p.drawRect(QRectF(shutter.left() + shutter.width() * 0.6, shutter.top() + shutter.height() * 0.2,
-                      shutter.width() * 0.22, shutter.height() * 0.6));
+        shutter.width() * 0.22, shutter.height() * 0.6));
 
-    const QRectF label(r.left() + r.width() * 0.16, r.top() + r.height() * 0.5, r.width() * 0.68,
-                       r.height() * 0.42);
+    const QRectF label(r.left() + r.width() * 0.16, r.top() + r.height() * 0.5, r.width() * 0.68, r.height() * 0.42);
     p.setPen(outline);
     p.setBrush(kPaper);
     p.drawRect(label);
@@ -206,8 +205,7 @@ void drawCoin(QPainter &p, const QPointF &centre, qreal radius, const QPen &outl
     if (!letter.isEmpty()) {
         p.setFont(uiFont(qRound(radius * 1.1), QFont::Bold));
         p.setPen(kInk);
-        p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-                   letter);
+        p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter, letter);
     }
 }
 
@@ -253,18 +251,14 @@ void drawPerson(QPainter &p, const QPointF &head, qreal unit, const QColor &shir
 
 // A block arrow from one point to another.
 void drawArrow(QPainter &p, const QPointF &from, const QPointF &to, qreal shaft, qreal head, const QColor &fill,
-               const QPen &outline)
+    const QPen &outline)
 {
     const QLineF line(from, to);
     const qreal length = line.length();
     const qreal headLength = head * 0.8;
-    const QPolygonF local{QPointF(0, -shaft / 2),
-                          QPointF(length - headLength, -shaft / 2),
-                          QPointF(length - headLength, -head / 2),
-                          QPointF(length, 0),
-                          QPointF(length - headLength, head / 2),
-                          QPointF(length - headLength, shaft / 2),
-                          QPointF(0, shaft / 2)};
+    const QPolygonF local{QPointF(0, -shaft / 2), QPointF(length - headLength, -shaft / 2),
+        QPointF(length - headLength, -head / 2), QPointF(length, 0), QPointF(length - headLength, head / 2),
+        QPointF(length - headLength, shaft / 2), QPointF(0, shaft / 2)};
     QTransform placement;
     placement.translate(from.x(), from.y());
     placement.rotate(-line.angle());
@@ -274,8 +268,8 @@ void drawArrow(QPainter &p, const QPointF &from, const QPointF &to, qreal shaft,
 }
 
 // An arc ending in an arrow head; angles in degrees, counter-clockwise as Qt measures them.
-void drawCircularArrow(QPainter &p, const QPointF &centre, qreal radius, qreal startAngle, qreal spanAngle,
-                       qreal width, const QColor &colour)
+void drawCircularArrow(QPainter &p, const QPointF &centre, qreal radius, qreal startAngle, qreal spanAngle, qreal width,
+    const QColor &colour)
 {
     const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     QPainterPath arc;
@@ -614,7 +608,8 @@ void iconReset(QPainter &p)
     p.setBrush(kBlue);
     p.drawRoundedRect(QRectF(eraser.right() - sleeve, eraser.top(), sleeve, eraser.height()), 2, 2);
     p.setPen(roundPen(kPaper, 1.0));
-    p.drawLine(QPointF(eraser.left() + 2, eraser.top() + 2.5), QPointF(eraser.right() - sleeve - 1.5, eraser.top() + 2.5));
+    p.drawLine(
+        QPointF(eraser.left() + 2, eraser.top() + 2.5), QPointF(eraser.right() - sleeve - 1.5, eraser.top() + 2.5));
     p.restore();
 }
 
@@ -627,9 +622,7 @@ void iconSettings(QPainter &p)
     const QPointF centre(16, 16);
     const qreal step = 2 * std::numbers::pi / teeth;
     QPolygonF rim;
-    auto at = [&](qreal radius, qreal angle) {
-        return centre + QPointF(radius * qCos(angle), radius * qSin(angle));
-    };
+    auto at = [&](qreal radius, qreal angle) { return centre + QPointF(radius * qCos(angle), radius * qSin(angle)); };
     for (int i = 0; i < teeth; ++i) {
         const qreal a = i * step;
         rim << at(inner, a - step * 0.28) << at(outer, a - step * 0.16) << at(outer, a + step * 0.16)
@@ -726,9 +719,10 @@ QPixmap paintLogin()
     p.drawEllipse(QPointF(640, 260), 120, 120);
 
     // A rising trend behind a small stack of goods.
-    drawChartLine(p, {QPointF(395, 205), QPointF(440, 170), QPointF(485, 182), QPointF(535, 120),
-                      QPointF(580, 135), QPointF(628, 62)},
-                  QColor(140, 235, 215, 200), 3);
+    drawChartLine(p,
+        {QPointF(395, 205), QPointF(440, 170), QPointF(485, 182), QPointF(535, 120), QPointF(580, 135),
+            QPointF(628, 62)},
+        QColor(140, 235, 215, 200), 3);
 
     const QPen frostEdge = roundPen(QColor(255, 255, 255, 210), kBannerStroke);
     drawBox(p, QRectF(462, 112, 62, 62), frostEdge, kFrosted);
@@ -777,8 +771,7 @@ void drawShelves(QPainter &p, const QRectF &r, const QPen &outline)
         qreal size;
     };
     const QList<QList<Stock>> shelves{{{0.06, 0.62}, {0.34, 0.8}, {0.66, 0.7}},
-                                      {{0.08, 0.85}, {0.45, 0.6}, {0.68, 0.72}},
-                                      {{0.06, 0.7}, {0.34, 0.78}, {0.65, 0.8}}};
+        {{0.08, 0.85}, {0.45, 0.6}, {0.68, 0.72}}, {{0.06, 0.7}, {0.34, 0.78}, {0.65, 0.8}}};
     const qreal inner = r.width() - 2 * post;
     for (int level = 0; level < levels; ++level) {
         const qreal floor = r.top() + (level + 1) * spacing - board;
@@ -866,7 +859,7 @@ QPixmap paintMain()
     p.setFont(uiFont(25));
     p.setPen(kTealDark);
     p.drawText(QRectF(0, 138, width, 40), Qt::AlignCenter,
-               QStringLiteral("Gestion commerciale - Facturation - Stock - Trésorerie"));
+        QStringLiteral("Gestion commerciale - Facturation - Stock - Trésorerie"));
 
     // Soft backdrop and floor so the scene floats on the white page.
     constexpr qreal floor = 566;
@@ -894,9 +887,10 @@ QPixmap paintMain()
     const qreal bars[] = {26, 40, 34, 58};
     for (int i = 0; i < 4; ++i)
         p.drawRect(QRectF(card.left() + 26 + i * 38, card.bottom() - 16 - bars[i], 22, bars[i]));
-    drawChartLine(p, {QPointF(card.left() + 37, card.bottom() - 50), QPointF(card.left() + 75, card.bottom() - 66),
-                      QPointF(card.left() + 113, card.bottom() - 58), QPointF(card.left() + 151, card.bottom() - 92)},
-                  kTeal, 4);
+    drawChartLine(p,
+        {QPointF(card.left() + 37, card.bottom() - 50), QPointF(card.left() + 75, card.bottom() - 66),
+            QPointF(card.left() + 113, card.bottom() - 58), QPointF(card.left() + 151, card.bottom() - 92)},
+        kTeal, 4);
     p.setPen(outline);
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(card, 10, 10);
@@ -973,17 +967,32 @@ QPixmap paintDocumentHeader()
         p.drawText(QPointF(field.left, field.baseline), label);
         p.setPen(dotted);
         p.drawLine(QPointF(field.left + metrics.horizontalAdvance(label) + 8, field.baseline),
-                   QPointF(field.right, field.baseline));
+            QPointF(field.right, field.baseline));
     }
     return pixmap;
 }
 
 using IconPainter = void (*)(QPainter &);
 const IconPainter kToolButtons[] = {
-    iconProducts,     iconPartners,       iconReceptions, iconDeliveries,  iconSalesInvoice,
-    iconProforma,     iconStockAdjustment, iconStockJournal, iconCashRegister, iconBank,
-    iconPartnerCard,  iconMargin,         iconJournals,   iconBackup,      iconRestore,
-    iconYearEnd,      iconReset,          iconSettings,   iconQuit,
+    iconProducts,
+    iconPartners,
+    iconReceptions,
+    iconDeliveries,
+    iconSalesInvoice,
+    iconProforma,
+    iconStockAdjustment,
+    iconStockJournal,
+    iconCashRegister,
+    iconBank,
+    iconPartnerCard,
+    iconMargin,
+    iconJournals,
+    iconBackup,
+    iconRestore,
+    iconYearEnd,
+    iconReset,
+    iconSettings,
+    iconQuit,
 };
 static_assert(std::size(kToolButtons) == LastToolButton - FirstToolButton + 1, "one painter per tool button");
 

@@ -6,4 +6,4 @@ enum : int { Login = 0, Main = 1, DocumentHeader = 99, FirstToolButton = 100, La
 void preparePictures();
 // The picture by number (0, 1, 99, 100..119); a null pixmap for any other number.
 const QPixmap &picture(int number);
-}
+} // namespace pictures

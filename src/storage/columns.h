@@ -12,7 +12,25 @@ enum : int { Code, Name, Ad, Tel, Rc, Mf, Art, Nis, Si };
 }
 
 namespace fbr {
-enum : int { Numdoc, DateDoc, DateNum, CodeFour, CodeProd, Um, Qte, Pu, Mnt, ht, frais, remise, ttc, modep, camion, chauf, mat };
+enum : int {
+    Numdoc,
+    DateDoc,
+    DateNum,
+    CodeFour,
+    CodeProd,
+    Um,
+    Qte,
+    Pu,
+    Mnt,
+    ht,
+    frais,
+    remise,
+    ttc,
+    modep,
+    camion,
+    chauf,
+    mat
+};
 }
 
 namespace fbl {
@@ -21,7 +39,24 @@ enum : int { Numdoc, DateDoc, DateNum, Codeclient, CodeProd, Um, Qte, Pu, Mnt, c
 
 // facv and facp share one layout; facp stops before statut.
 namespace facv {
-enum : int { Numdoc, DateDoc, DateNum, Codeclient, CodeProd, Um, Qte, Pu, Mnt, ht, taux, tva, timbre, ttc, modep, statut };
+enum : int {
+    Numdoc,
+    DateDoc,
+    DateNum,
+    Codeclient,
+    CodeProd,
+    Um,
+    Qte,
+    Pu,
+    Mnt,
+    ht,
+    taux,
+    tva,
+    timbre,
+    ttc,
+    modep,
+    statut
+};
 }
 
 namespace fbrs {
@@ -49,4 +84,4 @@ inline constexpr const char *cash = "ESPECE";
 inline constexpr const char *onAccount = "A TERME";
 inline constexpr const char *validInvoice = "1";
 inline constexpr const char *cancelledInvoice = "0";
-}
+} // namespace codes

@@ -139,15 +139,17 @@ void setStatementErrorHandler(StatementErrorHandler handler)
 }
 
 Query::Query(Db::Connection connection, sqlite3_stmt *statement, bool ok)
-    : m_connection(connection), m_statement(statement), m_ok(ok)
-{
-}
+    : m_connection(connection)
+    , m_statement(statement)
+    , m_ok(ok)
+{ }
 
 Query::Query(Query &&other) noexcept
-    : m_connection(other.m_connection), m_statement(std::exchange(other.m_statement, nullptr)),
-      m_ok(other.m_ok), m_done(other.m_done)
-{
-}
+    : m_connection(other.m_connection)
+    , m_statement(std::exchange(other.m_statement, nullptr))
+    , m_ok(other.m_ok)
+    , m_done(other.m_done)
+{ }
 
 Query &Query::operator=(Query &&other) noexcept
 {
@@ -230,7 +232,8 @@ bool queryHasRow(Db::Connection connection, const char *sql, SqlValues values)
     return query.next();
 }
 
-Transaction::Transaction(Db::Connection connection) : m_connection(connection)
+Transaction::Transaction(Db::Connection connection)
+    : m_connection(connection)
 {
     m_open = runUpdate(connection, "BEGIN IMMEDIATE");
 }

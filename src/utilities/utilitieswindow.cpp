@@ -4,5 +4,6 @@
 
 void openUtilitiesWindow(int)
 {
-    dialogs().message(QStringLiteral("Info"), QStringLiteral("Cette fenêtre n'est pas encore disponible dans cette version."));
+    dialogs().message(
+        QStringLiteral("Info"), QStringLiteral("Cette fenêtre n'est pas encore disponible dans cette version."));
 }

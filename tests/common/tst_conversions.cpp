@@ -118,17 +118,28 @@ void TestConversions::hundredths_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("hundredths");
-    QTest::newRow("whole") << "1500" << "150000";
-    QTest::newRow("one decimal") << "12.5" << "1250";
-    QTest::newRow("trailing point") << "12." << "1200";
-    QTest::newRow("small") << "0.05" << "005";
-    QTest::newRow("negative") << "-3.75" << "-375";
-    QTest::newRow("grouped") << "1 234.57" << "123457";
-    QTest::newRow("third decimal dropped") << "1.239" << "123";
-    QTest::newRow("comma mark") << "12,5" << "1250";
-    QTest::newRow("grouped comma mark") << "1 500,50" << "150050";
-    QTest::newRow("surrounding spaces") << "  7  " << "700";
-    QTest::newRow("empty") << "" << "00";
+    QTest::newRow("whole") << "1500"
+                           << "150000";
+    QTest::newRow("one decimal") << "12.5"
+                                 << "1250";
+    QTest::newRow("trailing point") << "12."
+                                    << "1200";
+    QTest::newRow("small") << "0.05"
+                           << "005";
+    QTest::newRow("negative") << "-3.75"
+                              << "-375";
+    QTest::newRow("grouped") << "1 234.57"
+                             << "123457";
+    QTest::newRow("third decimal dropped") << "1.239"
+                                           << "123";
+    QTest::newRow("comma mark") << "12,5"
+                                << "1250";
+    QTest::newRow("grouped comma mark") << "1 500,50"
+                                        << "150050";
+    QTest::newRow("surrounding spaces") << "  7  "
+                                        << "700";
+    QTest::newRow("empty") << ""
+                           << "00";
 }
 
 void TestConversions::hundredths()
@@ -142,15 +153,24 @@ void TestConversions::decimal_data()
 {
     QTest::addColumn<QString>("hundredths");
     QTest::addColumn<QString>("decimal");
-    QTest::newRow("one digit") << "5" << "0.05";
-    QTest::newRow("two digits") << "45" << "0.45";
-    QTest::newRow("thousand five hundred") << "150000" << "1500.00";
-    QTest::newRow("empty") << "" << "0.00";
-    QTest::newRow("zero") << "0" << "0.00";
-    QTest::newRow("zeros") << "000" << "0.00";
-    QTest::newRow("negative cents") << "-50" << "-.50";
-    QTest::newRow("negative") << "-375" << "-3.75";
-    QTest::newRow("marks removed") << "12.34" << "12.34";
+    QTest::newRow("one digit") << "5"
+                               << "0.05";
+    QTest::newRow("two digits") << "45"
+                                << "0.45";
+    QTest::newRow("thousand five hundred") << "150000"
+                                           << "1500.00";
+    QTest::newRow("empty") << ""
+                           << "0.00";
+    QTest::newRow("zero") << "0"
+                          << "0.00";
+    QTest::newRow("zeros") << "000"
+                           << "0.00";
+    QTest::newRow("negative cents") << "-50"
+                                    << "-.50";
+    QTest::newRow("negative") << "-375"
+                              << "-3.75";
+    QTest::newRow("marks removed") << "12.34"
+                                   << "12.34";
 }
 
 void TestConversions::decimal()
@@ -164,15 +184,24 @@ void TestConversions::grouping_data()
 {
     QTest::addColumn<QString>("decimal");
     QTest::addColumn<QString>("grouped");
-    QTest::newRow("millions") << "7654321.89" << "7 654 321.89";
-    QTest::newRow("below a thousand") << "999.00" << "999.00";
-    QTest::newRow("no decimals") << "1000" << "1 000";
-    QTest::newRow("minus counts as a character") << "-123.00" << "- 123.00";
-    QTest::newRow("negative thousands") << "-1234.00" << "-1 234.00";
-    QTest::newRow("zero") << "0" << "0.00";
-    QTest::newRow("already grouped") << "1 500.00" << "1 500.00";
-    QTest::newRow("eighteen digits") << "123456789012345678.00" << "123 456 789 012 345 678.00";
-    QTest::newRow("nineteen digits left alone") << "1234567890123456789.00" << "1234567890123456789.00";
+    QTest::newRow("millions") << "7654321.89"
+                              << "7 654 321.89";
+    QTest::newRow("below a thousand") << "999.00"
+                                      << "999.00";
+    QTest::newRow("no decimals") << "1000"
+                                 << "1 000";
+    QTest::newRow("minus counts as a character") << "-123.00"
+                                                 << "- 123.00";
+    QTest::newRow("negative thousands") << "-1234.00"
+                                        << "-1 234.00";
+    QTest::newRow("zero") << "0"
+                          << "0.00";
+    QTest::newRow("already grouped") << "1 500.00"
+                                     << "1 500.00";
+    QTest::newRow("eighteen digits") << "123456789012345678.00"
+                                     << "123 456 789 012 345 678.00";
+    QTest::newRow("nineteen digits left alone") << "1234567890123456789.00"
+                                                << "1234567890123456789.00";
 }
 
 void TestConversions::grouping()
@@ -186,11 +215,16 @@ void TestConversions::display_data()
 {
     QTest::addColumn<QString>("hundredths");
     QTest::addColumn<QString>("display");
-    QTest::newRow("millions") << "987654321" << "9 876 543.21";
-    QTest::newRow("thousand five hundred") << "150000" << "1 500.00";
-    QTest::newRow("empty") << "" << "0.00";
-    QTest::newRow("negative") << "-123456" << "-1 234.56";
-    QTest::newRow("cents") << "5" << "0.05";
+    QTest::newRow("millions") << "987654321"
+                              << "9 876 543.21";
+    QTest::newRow("thousand five hundred") << "150000"
+                                           << "1 500.00";
+    QTest::newRow("empty") << ""
+                           << "0.00";
+    QTest::newRow("negative") << "-123456"
+                              << "-1 234.56";
+    QTest::newRow("cents") << "5"
+                           << "0.05";
 }
 
 void TestConversions::display()
@@ -207,9 +241,12 @@ void TestConversions::storedPrice_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("three digits") << "975" << "9.75";
-    QTest::newRow("two digits") << "50" << ".50";
-    QTest::newRow("thousands") << "150000" << "1500.00";
+    QTest::newRow("three digits") << "975"
+                                  << "9.75";
+    QTest::newRow("two digits") << "50"
+                                << ".50";
+    QTest::newRow("thousands") << "150000"
+                               << "1500.00";
 }
 
 void TestConversions::storedPrice()

@@ -12,8 +12,8 @@ namespace {
 const QString wrongCode = QStringLiteral("Erreur...|Code d'accès incorrect ! ");
 const QString replaced = QStringLiteral(
     "Confirmation...|Le mot de passe a été remplacé !. Cliquez sur le bouton VALIDER pour accéder au logiciel ! ");
-const QString oldCodeFirst = QStringLiteral(
-    "Erreur...|Saisissez l'ancien mot de passe dans la case puis cliquez sur le bouton MODIFIER ! ");
+const QString oldCodeFirst
+    = QStringLiteral("Erreur...|Saisissez l'ancien mot de passe dans la case puis cliquez sur le bouton MODIFIER ! ");
 
 // The start-up's reading of the parameters, as a restart would do it.
 void restart()
@@ -64,8 +64,10 @@ void TestLogin::validation_data()
     QTest::newRow("empty FParam, empty code") << QString() << QString() << false << true;
     QTest::newRow("empty FParam, empty code, Return") << QString() << QString() << true << true;
     QTest::newRow("empty FParam, default code refused") << QString() << "907381" << false << false;
-    QTest::newRow("right code") << "Secret" << "Secret" << true << true;
-    QTest::newRow("other case refused") << "Secret" << "secret" << true << false;
+    QTest::newRow("right code") << "Secret"
+                                << "Secret" << true << true;
+    QTest::newRow("other case refused") << "Secret"
+                                        << "secret" << true << false;
     QTest::newRow("empty refused") << "Secret" << QString() << false << false;
 }
 
@@ -114,8 +116,9 @@ void TestLogin::changeOfCodeIsAskedAfterRestart()
     QFETCH(QString, storedCode);
     TestDatabase db;
     if (!storedCode.isNull())
-        exec(Db::param, "INSERT INTO FParam (MpUser,TauxTva,ModepBr,ModepFac,Sic,Sib) VALUES (?,'7','ESPECE','CHEQUE','500','600')",
-             {storedCode});
+        exec(Db::param,
+            "INSERT INTO FParam (MpUser,TauxTva,ModepBr,ModepFac,Sic,Sib) VALUES (?,'7','ESPECE','CHEQUE','500','600')",
+            {storedCode});
     restart();
     const QString newCode = QStringLiteral("n\"ew'Code");
     {
@@ -130,7 +133,7 @@ void TestLogin::changeOfCodeIsAskedAfterRestart()
         QCOMPARE(db.dialogs.shown[0].text, QStringLiteral("Saisissez le nouveau mot de passe!"));
         QCOMPARE(db.dialogs.shown[1].title, QStringLiteral("Confirmation"));
         QCOMPARE(db.dialogs.shown[1].text,
-                 QStringLiteral("Etes-vous sûr de vouloir remplacer l'ancien mot de passe par le nouveau ?"));
+            QStringLiteral("Etes-vous sûr de vouloir remplacer l'ancien mot de passe par le nouveau ?"));
         QCOMPARE(db.dialogs.messages(), QStringList{replaced});
         QCOMPARE(login.codeEdit->text(), newCode);
         QTest::mouseClick(login.validateButton, Qt::LeftButton);
@@ -138,9 +141,8 @@ void TestLogin::changeOfCodeIsAskedAfterRestart()
     }
     QCOMPARE(readRows(Db::param, "SELECT Mp FROM FparamU"), (QList<QStringList>{{newCode}}));
     // The rest of the parameter row is kept, or the defaults written when there was none.
-    const QStringList expectedRow = storedCode.isNull()
-        ? QStringList{newCode, "19", "A TERME", "A TERME", "0", "0"}
-        : QStringList{newCode, "7", "ESPECE", "CHEQUE", "500", "600"};
+    const QStringList expectedRow = storedCode.isNull() ? QStringList{newCode, "19", "A TERME", "A TERME", "0", "0"}
+                                                        : QStringList{newCode, "7", "ESPECE", "CHEQUE", "500", "600"};
     QCOMPARE(readRows(Db::param, "SELECT * FROM FParam"), QList<QStringList>{expectedRow});
 
     restart();
@@ -163,7 +165,8 @@ void TestLogin::changeOfCodeRefusedOrAbandoned_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("old code not in the field") << "wrong" << QString() << false << QStringList{oldCodeFirst};
     QTest::newRow("empty new code") << "1234" << QString() << false << QStringList();
-    QTest::newRow("not confirmed") << "1234" << "9999" << false << QStringList();
+    QTest::newRow("not confirmed") << "1234"
+                                   << "9999" << false << QStringList();
 }
 
 void TestLogin::changeOfCodeRefusedOrAbandoned()

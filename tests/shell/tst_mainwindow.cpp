@@ -58,8 +58,8 @@ void TestMainWindow::menuDispatch_data()
         int first;
         int last;
         Module module;
-    } ranges[] = {{1, 3, Module::Tables},     {10, 17, Module::Stock},     {20, 28, Module::Treasury},
-                  {31, 37, Module::Journals}, {40, 43, Module::Utilities}, {50, 51, Module::Parameters}};
+    } ranges[] = {{1, 3, Module::Tables}, {10, 17, Module::Stock}, {20, 28, Module::Treasury},
+        {31, 37, Module::Journals}, {40, 43, Module::Utilities}, {50, 51, Module::Parameters}};
     for (const auto &range : ranges) {
         for (int command = range.first; command <= range.last; ++command)
             QTest::addRow("command %d", command) << command << range.module << command - range.first;
@@ -108,7 +108,8 @@ void TestMainWindow::toolbarDispatch()
     auto *action = window.findChild<QAction *>(QStringLiteral("button%1").arg(button));
     QVERIFY(action);
     action->trigger();
-    const QList<Target> expected = module == Module::EndSession ? QList<Target>() : QList<Target>{Target{module, screen}};
+    const QList<Target> expected
+        = module == Module::EndSession ? QList<Target>() : QList<Target>{Target{module, screen}};
     QCOMPARE(opened, expected);
 }
 
@@ -128,8 +129,8 @@ void TestMainWindow::menusAsDesigned()
     QStringList titles;
     for (QAction *menu : window.menuBar()->actions())
         titles << menu->text();
-    QCOMPARE(titles, (QStringList{"Tables", "Mouvement du stock", "Trésorerie", "Journaux", "Utilitaires",
-                                  "Paramètres"}));
+    QCOMPARE(
+        titles, (QStringList{"Tables", "Mouvement du stock", "Trésorerie", "Journaux", "Utilitaires", "Paramètres"}));
     const QList<QAction *> stockMenu = window.menuBar()->actions()[1]->menu()->actions();
     QCOMPARE(stockMenu.size(), 10);
     QVERIFY(stockMenu[5]->isSeparator());
@@ -169,7 +170,7 @@ void TestMainWindow::toolbarAsDesigned()
     QCOMPARE(tooltips[118 - 100], QStringLiteral("Quitter"));
     QCOMPARE(tooltips.last(), QString());
     QCOMPARE(window.findChildren<QAction *>(QStringLiteral("filler")).size(),
-             toolbarFillerCount(window.frameGeometry().width()));
+        toolbarFillerCount(window.frameGeometry().width()));
 }
 
 void TestMainWindow::fillerTiles_data()
@@ -244,9 +245,9 @@ void TestMainWindow::unopenableFileEndsBeforeAnyWindow()
     }
     QVERIFY(!openDataFolder(data));
     setDialogs(previous);
-    QCOMPARE(scripted.messages(), QStringList{QStringLiteral("Info|Ouverture ")
-                                              + QDir::toNativeSeparators(QStringLiteral("Data/") + file + ".db")
-                                              + QStringLiteral(" impossible!")});
+    QCOMPARE(scripted.messages(),
+        QStringList{QStringLiteral("Info|Ouverture ") + QDir::toNativeSeparators(QStringLiteral("Data/") + file + ".db")
+            + QStringLiteral(" impossible!")});
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

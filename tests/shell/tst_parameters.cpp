@@ -71,10 +71,12 @@ void TestParameters::saveStoresConvertedValues_data()
     QTest::addColumn<QString>("cash");
     QTest::addColumn<QString>("bank");
     QTest::addColumn<QStringList>("stored");
-    QTest::newRow("plain") << "19" << "1500" << "2 500,5"
-                           << QStringList{"NEW", "19", "CHEQUE", "A TERME", "150000", "250050"};
-    QTest::newRow("unacceptable texts become 0") << "abc" << "12a" << ""
-                                                 << QStringList{"NEW", "0", "CHEQUE", "A TERME", "0", "0"};
+    QTest::newRow("plain") << "19"
+                           << "1500"
+                           << "2 500,5" << QStringList{"NEW", "19", "CHEQUE", "A TERME", "150000", "250050"};
+    QTest::newRow("unacceptable texts become 0") << "abc"
+                                                 << "12a"
+                                                 << "" << QStringList{"NEW", "0", "CHEQUE", "A TERME", "0", "0"};
 }
 
 void TestParameters::saveStoresConvertedValues()

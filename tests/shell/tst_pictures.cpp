@@ -50,8 +50,7 @@ void addIconRows()
 
 } // namespace
 
-class TestPictures : public QObject
-{
+class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -171,7 +170,7 @@ void TestPictures::iconDiffersFromTheOthers()
             continue;
         const int differing = differingPixels(image, imageOf(other));
         QVERIFY2(differing >= enough,
-                 qPrintable(QStringLiteral("only %1 pixels differ from icon %2").arg(differing).arg(other)));
+            qPrintable(QStringLiteral("only %1 pixels differ from icon %2").arg(differing).arg(other)));
     }
 }
 

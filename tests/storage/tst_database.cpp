@@ -170,7 +170,7 @@ void TestDatabase_::awkwardTextsStoredVerbatim()
     QFETCH(QString, text);
     TestDatabase db;
     exec(Db::prod, "INSERT INTO fprod (Codeprod, ref, Prod) VALUES (?, ?, ?)",
-         {QStringLiteral("1"), QStringLiteral("R1"), QStringLiteral("OTHER")});
+        {QStringLiteral("1"), QStringLiteral("R1"), QStringLiteral("OTHER")});
     exec(Db::prod, "INSERT INTO fprod (Codeprod, ref, Prod) VALUES (?, ?, ?)", {QStringLiteral("2"), text, text});
     const QList<QStringList> rows = readRows(Db::prod, "SELECT codeprod, prod FROM fprod where prod=?", {text});
     QCOMPARE(rows, (QList<QStringList>{{QStringLiteral("2"), text}}));
@@ -183,9 +183,9 @@ void TestDatabase_::numbersCompareNumerically()
     TestDatabase db;
     for (const char *number : {"10", "9", "2"})
         exec(Db::br, "INSERT INTO fbr (Numdoc, CodeProd) VALUES (?, '9999')", {QString::fromLatin1(number)});
-    QCOMPARE(readRows(Db::br, "SELECT numdoc FROM fbr order by numdoc"),
-             (QList<QStringList>{{"2"}, {"9"}, {"10"}}));
-    QCOMPARE(readRows(Db::br, "SELECT numdoc FROM fbr where numdoc=? and codeprod=9999", {QStringLiteral("9")}).size(), 1);
+    QCOMPARE(readRows(Db::br, "SELECT numdoc FROM fbr order by numdoc"), (QList<QStringList>{{"2"}, {"9"}, {"10"}}));
+    QCOMPARE(
+        readRows(Db::br, "SELECT numdoc FROM fbr where numdoc=? and codeprod=9999", {QStringLiteral("9")}).size(), 1);
     QCOMPARE(readRows(Db::br, "SELECT numdoc FROM fbr where numdoc=? and codeprod='9999'", {qint64(9)}).size(), 1);
 }
 
@@ -239,7 +239,8 @@ void TestDatabase_::lockedFileWaitsThenFails()
     holder.waitForFinished();
 
     QCOMPARE(db.dialogs.messages(),
-             QStringList{QStringLiteral("Erreur|database is locked    Db=0 query$= INSERT INTO fprod (Codeprod) VALUES ('2')")});
+        QStringList{
+            QStringLiteral("Erreur|database is locked    Db=0 query$= INSERT INTO fprod (Codeprod) VALUES ('2')")});
     // Once the other program is gone the same statement goes through.
     QVERIFY(runUpdate(Db::prod, "INSERT INTO fprod (Codeprod) VALUES (?)", {QStringLiteral("2")}));
 }

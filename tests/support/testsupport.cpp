@@ -8,13 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 
 template <typename T> T ScriptedDialogs::take(const char *kind, T fallback)
 {
     if (m_answers.isEmpty() || !std::holds_alternative<T>(m_answers.head())) {
-        const QString text = QStringLiteral("unscripted %1: %2 / %3").arg(QLatin1String(kind), shown.last().title, shown.last().text);
+        const QString text
+            = QStringLiteral("unscripted %1: %2 / %3").arg(QLatin1String(kind), shown.last().title, shown.last().text);
         QTest::qFail(qPrintable(text), __FILE__, __LINE__);
         return fallback;
     }
@@ -124,7 +125,8 @@ QStringList unlabelledFields(const QWidget *window)
     };
     for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
         // The line edit inside an editable drop-down is reached through the drop-down.
-        if (!qobject_cast<const QComboBox *>(field->parentWidget()) && !qobject_cast<const QAbstractSpinBox *>(field->parentWidget()))
+        if (!qobject_cast<const QComboBox *>(field->parentWidget())
+            && !qobject_cast<const QAbstractSpinBox *>(field->parentWidget()))
             check(field);
     }
     for (const QComboBox *field : window->findChildren<QComboBox *>())
