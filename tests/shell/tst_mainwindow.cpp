@@ -236,13 +236,7 @@ void TestMainWindow::unopenableFileEndsBeforeAnyWindow()
     QTemporaryDir dir;
     const QString data = QDir(dir.path()).filePath(QStringLiteral("Data"));
     QVERIFY(makeDataFolder(data));
-    const QString path = QDir(data).filePath(file + QStringLiteral(".db"));
-    QVERIFY(QFile::remove(path));
-    if (corrupt) {
-        QFile broken(path);
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("This is a text file, not a database.\n");
-    }
+    QVERIFY(breakDatabaseFile(data, file, corrupt ? Breakage::NotADatabase : Breakage::Missing));
     QVERIFY(!openDataFolder(data));
     setDialogs(previous);
     QCOMPARE(scripted.messages(),

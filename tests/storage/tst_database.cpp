@@ -78,12 +78,7 @@ void TestDatabase_::refusesMissingOrBrokenFile()
     const QString data = QDir(dir.path()).filePath(QStringLiteral("Data"));
     QVERIFY(makeDataFolder(data));
     const QString path = QDir(data).filePath(file + QStringLiteral(".db"));
-    QVERIFY(QFile::remove(path));
-    if (corrupt) {
-        QFile broken(path);
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write(QByteArray(4096, 'x'));
-    }
+    QVERIFY(breakDatabaseFile(data, file, corrupt ? Breakage::NotADatabase : Breakage::Missing));
     QCOMPARE(openDatabases(data), QDir::toNativeSeparators(QStringLiteral("Data/") + file + QStringLiteral(".db")));
     // Nothing was created in place of the missing file.
     QCOMPARE(QFile::exists(path), corrupt);

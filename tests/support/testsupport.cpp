@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -90,6 +91,17 @@ TestDatabase::~TestDatabase()
 QString TestDatabase::dataFolder() const
 {
     return QDir(m_dir.path()).filePath(QStringLiteral("Data"));
+}
+
+bool breakDatabaseFile(const QString &dataFolder, const QString &baseName, Breakage breakage)
+{
+    const QString path = QDir(dataFolder).filePath(baseName + QStringLiteral(".db"));
+    if (!QFile::remove(path))
+        return false;
+    if (breakage == Breakage::Missing)
+        return true;
+    QFile broken(path);
+    return broken.open(QIODevice::WriteOnly) && broken.write("This is a text file, not a database.\n") > 0;
 }
 
 void exec(Db::Connection connection, const char *sql, SqlValues values)

@@ -70,6 +70,9 @@ private:
 
 // Makes a Data folder from the schema; fails the test when it cannot.
 bool makeDataFolder(const QString &dataFolder);
+// Removes one database file of a Data folder, or replaces it with a file that is not a database.
+enum class Breakage { Missing, NotADatabase };
+bool breakDatabaseFile(const QString &dataFolder, const QString &baseName, Breakage breakage);
 // Runs a change and fails the test when it is refused.
 void exec(Db::Connection connection, const char *sql, SqlValues values = {});
 // Every row of a query, each column as text.
