@@ -34,7 +34,7 @@ LoginWindow::LoginWindow(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Selvano v.18 (Logiciel de gestion commerciale - Mai 2023)"));
-    setFixedSize(windowWidth, windowHeight);
+    resize(windowWidth, windowHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 

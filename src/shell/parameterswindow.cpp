@@ -75,7 +75,7 @@ ParametersWindow::ParametersWindow(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Selvano v.18 (Logiciel de gestion facturation réelle - Mai 2023) - Paramètres..."));
-    setFixedSize(windowWidth, windowHeight);
+    resize(windowWidth, windowHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     buildControls();
