@@ -131,7 +131,6 @@ void ReceptionPage::buildButtonsAndLines()
     balanceEdit
         = addGroupField(this, QStringLiteral("Nouveau solde"), {x + groupGap, belowLinesTop, figureWidth, groupHeight});
     balanceEdit->setAlignment(Qt::AlignCenter);
-    balanceEdit->setReadOnly(true);
 }
 
 void ReceptionPage::buildSidePanel()

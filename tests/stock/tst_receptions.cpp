@@ -211,6 +211,8 @@ void TestReceptions::layoutShowsEveryControl()
     QCOMPARE(page.purchasePriceLabel->accessibleName(), QStringLiteral(" P. M. P."));
     QCOMPARE(page.truckEdit->accessibleName(), QStringLiteral("Camion"));
     QCOMPARE(page.balanceEdit->accessibleName(), QStringLiteral("Nouveau solde"));
+    QCOMPARE(page.balanceEdit->alignment(), Qt::AlignCenter);
+    QVERIFY(!page.balanceEdit->isReadOnly());
     QCOMPARE(page.transferOption->text(), QStringLiteral("VIREMENT BANCAIRE"));
     QVERIFY(page.cashOption->isChecked());
     QCOMPARE(page.paymentModeEdit->text(), QStringLiteral("ESPECE"));
