@@ -57,6 +57,8 @@ private slots:
     void saveRefusals();
     void updateReplacesListLine_data() { bothSides(); }
     void updateReplacesListLine();
+    void recordMissingFromListIsAdded_data() { bothSides(); }
+    void recordMissingFromListIsAdded();
     void sameNameAccepted_data() { bothSides(); }
     void sameNameAccepted();
     void returnInNameFindsTheRecord_data() { bothSides(); }
@@ -169,6 +171,32 @@ void TestPartners::updateReplacesListLine()
     QCOMPARE(lineTexts(page->recordsList, 1),
         (QStringList{"3", "BETA", "SFAX", "71", "RC3", "MF3", "ART3", "NIS3", "1 000.50"}));
     QCOMPARE(page->recordsList->topLevelItem(1)->textAlignment(8), int(Qt::AlignRight | Qt::AlignVCenter));
+}
+
+void TestPartners::recordMissingFromListIsAdded()
+{
+    QFETCH(int, side);
+    TestDatabase db;
+    insertPartner(side, QStringLiteral("1"), QStringLiteral("ANCIEN"));
+    TablesWindow window;
+    openWindow(window, TablesWindow::Products);
+    PartnerPage *page = pageOf(window, side);
+    // Created by a document screen while the list was already filled.
+    insertPartner(side, QStringLiteral("2"), QStringLiteral("NOUVEAU"), QStringLiteral("700"));
+
+    typeText(page->nameEdit, QStringLiteral("nouveau"));
+    pressReturn(page->nameEdit);
+    QCOMPARE(page->codeLabel->text(), QStringLiteral("2"));
+    typeInto(page->initialBalanceEdit, QStringLiteral("abc"));
+    pressReturn(page->initialBalanceEdit);
+
+    QCOMPARE(db.dialogs.messages(), QStringList());
+    QCOMPARE(partners(side).size(), 2);
+    // An initial balance that is not a number is stored as 0.
+    QCOMPARE(partners(side)[1], (QStringList{"2", "NOUVEAU", "RUE 2", "71", "RC2", "MF2", "ART2", "NIS2", "0"}));
+    QCOMPARE(page->recordsList->topLevelItemCount(), 2);
+    QCOMPARE(lineTexts(page->recordsList, 1),
+        (QStringList{"2", "NOUVEAU", "RUE 2", "71", "RC2", "MF2", "ART2", "NIS2", "0.00"}));
 }
 
 void TestPartners::sameNameAccepted()
