@@ -1,25 +1,51 @@
 #include "common/widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 
 namespace {
 
-// Only what the user types or pastes becomes capitals: texts the program puts in a field
-// ("Chèque n°") are stored as written.
-void upperCaseTyping(QLineEdit *field)
+// Only the characters the user types become capitals: texts the program puts in a field
+// ("Chèque n°") keep their case, even when the user completes them.
+class UpperCaseTyping : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const QString upper = key->text().toUpper();
+            if (upper != key->text()) {
+                QKeyEvent typed(
+                    QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(), ushort(key->count()));
+                QCoreApplication::sendEvent(watched, &typed);
+                return true;
+            }
+        } else if (event->type() == QEvent::InputMethod) {
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            const QString upper = input->commitString().toUpper();
+            if (upper != input->commitString()) {
+                QInputMethodEvent typed(input->preeditString(), input->attributes());
+                typed.setCommitString(upper, input->replacementStart(), input->replacementLength());
+                QCoreApplication::sendEvent(watched, &typed);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void upperCaseTyping(QWidget *field)
 {
-    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString &text) {
-        const QString upper = text.toUpper();
-        if (upper == text)
-            return;
-        const int cursor = field->cursorPosition();
-        field->setText(upper);
-        field->setCursorPosition(cursor);
-    });
+    field->installEventFilter(new UpperCaseTyping(field));
 }
 
 Qt::Alignment alignmentOf(ColumnAlignment alignment)
@@ -93,6 +119,8 @@ void makeUpperCase(QLineEdit *field)
 
 void makeUpperCase(QComboBox *box)
 {
+    // The drop-down passes its keys straight to its line edit, past that one's filters.
+    upperCaseTyping(box);
     if (box->lineEdit())
         upperCaseTyping(box->lineEdit());
 }

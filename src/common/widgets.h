@@ -30,7 +30,8 @@ void setColumnAlignment(QTreeWidget *list, int column, ColumnAlignment alignment
 // The first line whose column holds exactly this text, or nullptr.
 QTreeWidgetItem *findListRow(QTreeWidget *list, int column, const QString &text);
 
-// Typed letters become capitals as they are typed; texts set by the program stay as written.
+// Typed letters become capitals as they are typed; texts set by the program stay as written,
+// also when the user types after them.
 // A drop-down must be made editable first.
 void makeUpperCase(QLineEdit *field);
 void makeUpperCase(QComboBox *box);

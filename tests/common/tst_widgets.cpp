@@ -32,24 +32,27 @@ void TestWidgets::upperCaseFields()
     QFETCH(bool, dropDown);
     QWidget window;
     QLineEdit *field = nullptr;
+    QWidget *typedInto = nullptr;
     if (dropDown) {
         auto *box = new QComboBox(&window);
         box->setEditable(true);
         makeUpperCase(box);
         field = box->lineEdit();
+        typedInto = box;
     } else {
         field = new QLineEdit(&window);
         makeUpperCase(field);
+        typedInto = field;
     }
     window.show();
-    QTest::keyClicks(field, QStringLiteral("d'ete"));
+    QTest::keyClicks(typedInto, QStringLiteral("d'ete"));
     // An accented letter, as a keyboard sends it.
     QKeyEvent accent(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("é"));
-    QApplication::sendEvent(field, &accent);
+    QApplication::sendEvent(typedInto, &accent);
     QCOMPARE(field->text(), QStringLiteral("D'ETEÉ"));
     // Typing in the middle keeps the cursor where it was.
     field->setCursorPosition(2);
-    QTest::keyClicks(field, QStringLiteral("x"));
+    QTest::keyClicks(typedInto, QStringLiteral("x"));
     QCOMPARE(field->text(), QStringLiteral("D'XETEÉ"));
     QCOMPARE(field->cursorPosition(), 3);
 }
@@ -60,6 +63,10 @@ void TestWidgets::programTextsStayAsWritten()
     makeUpperCase(&field);
     field.setText(QStringLiteral("Chèque n°"));
     QCOMPARE(field.text(), QStringLiteral("Chèque n°"));
+    field.show();
+    field.end(false);
+    QTest::keyClicks(&field, QStringLiteral(" 12ab"));
+    QCOMPARE(field.text(), QStringLiteral("Chèque n° 12AB"));
 }
 
 void TestWidgets::columnAlignment_data()
