@@ -168,6 +168,7 @@ private slots:
     void saveChecksInOrder_data();
     void saveChecksInOrder();
     void savingRecomputesTotals();
+    void completedModeKeepsItsText();
     void saveSpreadsDateAndSupplier();
     void returnOnCostsComputesTotals();
     void supplierBalance();
@@ -559,6 +560,21 @@ void TestReceptions::savingRecomputesTotals()
     // Saving twice writes one settlement line.
     click(page.saveButton);
     QCOMPARE(readRows(Db::br, "select count(*) from fbr where codeprod=9999"), QList<QStringList>{{"1"}});
+}
+
+void TestReceptions::completedModeKeepsItsText()
+{
+    Tab tab;
+    tab.open();
+    ReceptionPage &page = tab.p();
+    startReception(page, QStringLiteral("DUPONT"));
+    addLine(page, QStringLiteral("F"), QStringLiteral("R"), QStringLiteral("VIS"), QStringLiteral("2"),
+        QStringLiteral("150"));
+    click(page.chequeOption);
+    page.paymentModeEdit->end(false);
+    QTest::keyClicks(page.paymentModeEdit, QStringLiteral(" 123ab"));
+    click(page.saveButton);
+    QCOMPARE(readRows(Db::br, "select modep from fbr where codeprod=9999"), QList<QStringList>{{"Chèque n° 123AB"}});
 }
 
 void TestReceptions::saveSpreadsDateAndSupplier()
