@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 // A window opened from the main window: it runs its own event loop until the user leaves it
@@ -23,3 +24,17 @@ protected:
 // Windows built once and kept for the program's life; the shell destroys them before it ends.
 void keepWindow(QWidget *window);
 void destroyKeptWindows();
+
+// Opens a window that is built once and kept: built on first use, shown on `screen` by its
+// openOn(), run until the user leaves it, then minimised with everything it shows.
+template <typename Window> void runKeptWindow(int screen)
+{
+    static QPointer<Window> window;
+    if (!window) {
+        window = new Window;
+        keepWindow(window);
+    }
+    window->openOn(screen);
+    window->runLoop();
+    window->showMinimized();
+}

@@ -5,7 +5,6 @@
 #include "masterdata/productpage.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -77,12 +76,5 @@ void TablesWindow::openOn(int screen)
 
 void openTablesWindow(int screen)
 {
-    static QPointer<TablesWindow> window;
-    if (!window) {
-        window = new TablesWindow;
-        keepWindow(window);
-    }
-    window->openOn(screen);
-    window->runLoop();
-    window->showMinimized();
+    runKeptWindow<TablesWindow>(screen);
 }

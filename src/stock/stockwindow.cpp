@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabWidget>
@@ -110,12 +109,5 @@ void StockWindow::openOn(int screen)
 
 void openStockWindow(int screen)
 {
-    static QPointer<StockWindow> window;
-    if (!window) {
-        window = new StockWindow;
-        keepWindow(window);
-    }
-    window->openOn(screen);
-    window->runLoop();
-    window->showMinimized();
+    runKeptWindow<StockWindow>(screen);
 }
