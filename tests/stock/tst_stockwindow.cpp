@@ -96,6 +96,7 @@ private slots:
     void dateFieldsSetTheCurrentDate();
     void closeTabLeaves();
     void reopeningKeepsContent();
+    void reopeningKeepsAHalfEnteredReception();
     void openStockWindowRunsUntilLeft();
     void stockCardDesignationChosen();
 };
@@ -433,6 +434,39 @@ void TestStockWindow::reopeningKeepsContent()
     window.openOn(StockWindow::Deliveries);
     QCOMPARE(window.tabs->currentIndex(), int(StockWindow::Deliveries));
     QCOMPARE(window.deliveryPage->clientEdit->text(), QStringLiteral("CLIENT DU JOUR"));
+}
+
+void TestStockWindow::reopeningKeepsAHalfEnteredReception()
+{
+    TestDatabase db;
+    StockWindow window;
+    window.openOn(StockWindow::Receptions);
+    ReceptionPage *page = window.receptionPage;
+    QTest::mouseClick(page->newReceptionButton, Qt::LeftButton);
+    QTest::keyClicks(page->supplierEdit, QStringLiteral("dupont"));
+    QTest::keyClicks(page->familyEdit, QStringLiteral("vis"));
+    QTest::keyClicks(page->referenceEdit, QStringLiteral("v8"));
+    QTest::keyClicks(page->designationEdit, QStringLiteral("vis 8"));
+    QTest::keyClicks(page->quantityEdit, QStringLiteral("2"));
+    QTest::keyClicks(page->unitPriceEdit, QStringLiteral("150"));
+    QTest::keyClick(page->unitPriceEdit, Qt::Key_Return);
+    QCOMPARE(page->linesList->topLevelItemCount(), 1);
+    page->costsEdit->selectAll();
+    QTest::keyClicks(page->costsEdit, QStringLiteral("10"));
+    window.tabs->setCurrentIndex(StockWindow::Close);
+    window.showMinimized();
+
+    window.openOn(StockWindow::Receptions);
+    QCOMPARE(window.tabs->currentIndex(), int(StockWindow::Receptions));
+    QCOMPARE(page->numberBox->currentText(), QStringLiteral("1"));
+    QCOMPARE(page->supplierEdit->text(), QStringLiteral("DUPONT"));
+    QCOMPARE(page->linesList->topLevelItem(0)->text(5), QStringLiteral("300.00"));
+    QCOMPARE(page->costsEdit->text(), QStringLiteral("10"));
+    // The reception is finished after the return: saved with the costs typed before leaving.
+    QTest::mouseClick(page->saveButton, Qt::LeftButton);
+    QCOMPARE(db.dialogs.messages(), QStringList());
+    QCOMPARE(readRows(Db::br, "select ht,frais,ttc from fbr where codeprod=9999"),
+        (QList<QStringList>{{"30000", "1000", "31000"}}));
 }
 
 void TestStockWindow::openStockWindowRunsUntilLeft()
