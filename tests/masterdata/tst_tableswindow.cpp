@@ -174,6 +174,7 @@ void TestTablesWindow::captionsAndColumns()
             "Désignation du produit:>designationEdit", "Unité de mesure:>unitEdit", "Quantité initiale:>quantityEdit",
             "Prix d'achat:>purchasePriceEdit", "Prix de vente détail:>retailPriceEdit",
             "Prix de vente en gros:>wholesalePriceEdit"}));
+    QCOMPARE(unlabelledFields(&window), QStringList());
     QCOMPARE(window.supplierPage->newButton->text(), QStringLiteral("Nouveau four"));
     QCOMPARE(window.supplierPage->findChild<QLabel *>()->text(), QStringLiteral("TABLE DES FOURNISSEURS"));
 }
