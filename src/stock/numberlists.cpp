@@ -22,16 +22,34 @@ void showNoEntry(QComboBox *box)
     box->setCurrentIndex(-1);
 }
 
+// Beyond this many numbers the range holds a number typed by mistake (1000000 for 100): listing
+// every number up to it would freeze the window, so only the stored numbers are listed then.
+constexpr qint64 maxListedRange = 100000;
+
+struct NumberStatements {
+    const char *min;
+    const char *max;
+    const char *stored; // each stored number once, in order
+};
+
 // Whole numbers from the lowest to the highest stored number; cancelled numbers inside the
 // range are listed too.
-void fillNumberRange(QComboBox *box, Db::Connection connection, const char *minStatement, const char *maxStatement)
+void fillNumberRange(QComboBox *box, Db::Connection connection, const NumberStatements &statements)
 {
     if (box->count() > 0)
         return;
-    const qint64 lowest = std::max<qint64>(1, firstInteger(connection, minStatement));
-    const qint64 highest = firstInteger(connection, maxStatement);
-    for (qint64 n = lowest; n <= highest; ++n)
-        box->addItem(QString::number(n));
+    const qint64 lowest = std::max<qint64>(1, firstInteger(connection, statements.min));
+    const qint64 highest = firstInteger(connection, statements.max);
+    QStringList numbers;
+    if (highest - lowest < maxListedRange) {
+        for (qint64 n = lowest; n <= highest; ++n)
+            numbers << QString::number(n);
+    } else {
+        Query stored = runQuery(connection, statements.stored);
+        while (stored.next())
+            numbers << QString::number(stored.integer(0));
+    }
+    box->addItems(numbers);
     showNoEntry(box);
 }
 
@@ -58,12 +76,16 @@ void fillDistinct(QComboBox *box, Db::Connection connection, const char *stateme
 
 void fillReceptionNumbers(QComboBox *box)
 {
-    fillNumberRange(box, Db::br, "SELECT min(numdoc) FROM fbr", "SELECT max(numdoc) FROM fbr");
+    fillNumberRange(box, Db::br,
+        {"SELECT min(numdoc) FROM fbr", "SELECT max(numdoc) FROM fbr",
+            "SELECT DISTINCT numdoc FROM fbr where numdoc>0 order by numdoc"});
 }
 
 void fillDeliveryNumbers(QComboBox *box)
 {
-    fillNumberRange(box, Db::bl, "SELECT min(numdoc) FROM fbl", "SELECT max(numdoc) FROM fbl");
+    fillNumberRange(box, Db::bl,
+        {"SELECT min(numdoc) FROM fbl", "SELECT max(numdoc) FROM fbl",
+            "SELECT DISTINCT numdoc FROM fbl where numdoc>0 order by numdoc"});
 }
 
 void fillRegularisationNumbers(QComboBox *box)

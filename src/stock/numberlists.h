@@ -9,7 +9,8 @@ class QComboBox;
 // The lists of the stock window that are filled once when it is built, and the numbers of new
 // documents. Each fill does nothing when its list already holds entries.
 
-// Every number from the lowest to the highest reception (delivery) number, gaps included.
+// Every number from the lowest to the highest reception (delivery) number, gaps included; when
+// that range is absurdly large, the stored numbers only.
 void fillReceptionNumbers(QComboBox *box);
 void fillDeliveryNumbers(QComboBox *box);
 // Each BRS number once, in order.

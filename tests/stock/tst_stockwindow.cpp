@@ -242,6 +242,8 @@ void TestStockWindow::numberLists_data()
         << QList<int>{1, 2, 3, 4, 6, 7, 8, 9, 10} << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     QTest::newRow("starts at the lowest") << QList<int>{12, 14} << QStringList{"12", "13", "14"};
     QTest::newRow("never below 1") << QList<int>{0, 2} << QStringList{"1", "2"};
+    QTest::newRow("a number typed by mistake lists the stored numbers only")
+        << QList<int>{1, 3, 3, 2000000000} << QStringList{"1", "3", "2000000000"};
 }
 
 void TestStockWindow::numberLists()
