@@ -55,13 +55,18 @@ qint64 toInteger(const QString &text)
     bool negative = false;
     if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
         negative = text[i++] == QLatin1Char('-');
-    constexpr qint64 limit = std::numeric_limits<qint64>::max();
+    // Accumulated towards the sign so the most negative value is reached exactly.
+    constexpr qint64 highest = std::numeric_limits<qint64>::max();
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
     qint64 value = 0;
     for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
         const int digit = text[i].unicode() - '0';
-        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+        if (negative)
+            value = value < (lowest + digit) / 10 ? lowest : value * 10 - digit;
+        else
+            value = value > (highest - digit) / 10 ? highest : value * 10 + digit;
     }
-    return negative ? -value : value;
+    return value;
 }
 
 QString todayText()
@@ -132,6 +137,9 @@ QString hundredthsToDecimal(const QString &hundredthsText)
     QString digits = hundredthsText.trimmed();
     digits.remove(QLatin1Char('.'));
     digits.remove(QLatin1Char(','));
+    // A minus with a single digit keeps its place before the cents: -5 is -.05, like -50 is -.50.
+    if (digits.size() == 2 && digits[0] == QLatin1Char('-'))
+        digits.insert(1, QLatin1Char('0'));
     QString result;
     if (digits.size() == 1)
         result = QStringLiteral("0.0") + digits;
@@ -180,8 +188,10 @@ QString formatAmount(qint64 value)
 
 QString insertDecimalPoint(const QString &stored)
 {
-    const qsizetype whole = std::max<qsizetype>(0, stored.size() - 2);
-    return stored.left(whole) + QLatin1Char('.') + stored.mid(whole);
+    // A single digit is hundredths: 5 must read back as 0.05, not 0.50.
+    const QString digits = stored.size() == 1 ? QLatin1Char('0') + stored : stored;
+    const qsizetype whole = std::max<qsizetype>(0, digits.size() - 2);
+    return digits.left(whole) + QLatin1Char('.') + digits.mid(whole);
 }
 
 qint64 lineAmount(qint64 quantity, qint64 unitPrice)

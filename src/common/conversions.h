@@ -30,8 +30,8 @@ QString groupThousands(const QString &decimal);
 QString formatAmount(const QString &hundredths);
 QString formatAmount(qint64 hundredths);
 
-// A stored price put into an editable field: a point before the last two characters, nothing
-// else changed ("975" -> "9.75", "50" -> ".50").
+// A stored price put into an editable field: a point before the last two digits, nothing
+// else changed ("975" -> "9.75", "50" -> ".50", "5" -> ".05").
 QString insertDecimalPoint(const QString &stored);
 
 // Line amount: quantity × unit price in hundredths, the last two digits of the product cut off.

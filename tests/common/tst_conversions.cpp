@@ -41,6 +41,8 @@ void TestConversions::integerValue_data()
     QTest::newRow("lone minus") << "-" << qint64(0);
     QTest::newRow("sign then blank") << "- 5" << qint64(0);
     QTest::newRow("too large saturates") << "99999999999999999999999" << std::numeric_limits<qint64>::max();
+    QTest::newRow("lowest 64-bit value") << "-9223372036854775808" << std::numeric_limits<qint64>::min();
+    QTest::newRow("too small saturates") << "-99999999999999999999999" << std::numeric_limits<qint64>::min();
 }
 
 void TestConversions::integerValue()
@@ -169,6 +171,10 @@ void TestConversions::decimal_data()
                                     << "-.50";
     QTest::newRow("negative") << "-375"
                               << "-3.75";
+    QTest::newRow("negative single cent digit") << "-5"
+                                                << "-.05";
+    QTest::newRow("minus zero") << "-0"
+                                << "0.00";
     QTest::newRow("marks removed") << "12.34"
                                    << "12.34";
 }
@@ -225,6 +231,10 @@ void TestConversions::display_data()
                               << "-1 234.56";
     QTest::newRow("cents") << "5"
                            << "0.05";
+    QTest::newRow("negative cents") << "-50"
+                                    << "-.50";
+    QTest::newRow("negative single cent") << "-5"
+                                          << "-.05";
 }
 
 void TestConversions::display()
@@ -247,6 +257,8 @@ void TestConversions::storedPrice_data()
                                 << ".50";
     QTest::newRow("thousands") << "150000"
                                << "1500.00";
+    QTest::newRow("one digit") << "5"
+                               << ".05";
 }
 
 void TestConversions::storedPrice()
@@ -254,6 +266,8 @@ void TestConversions::storedPrice()
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     QCOMPARE(insertDecimalPoint(stored), shown);
+    // The field typed back gives the stored price again.
+    QCOMPARE(toInteger(amountToHundredths(shown)), toInteger(stored));
 }
 
 void TestConversions::lineAmounts_data()
