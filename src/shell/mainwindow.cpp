@@ -42,6 +42,8 @@ MainWindow::MainWindow(QWidget *parent)
         QStringLiteral("Selvano 2018 (Logiciel de gestion commerciale Facturation réelle - Version 18 - Mai 2023)"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
+    // Maximised, the window manager keeps the title bar and its boxes on the desktop.
+    setWindowState(Qt::WindowMaximized);
     setBackground(this, background);
     buildMenus();
     buildToolBar();

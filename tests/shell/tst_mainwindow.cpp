@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -33,6 +34,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { pictures::preparePictures(); }
+    void fillsTheDesktop();
     void menuDispatch_data();
     void menuDispatch();
     void toolbarDispatch_data();
@@ -48,6 +50,18 @@ private slots:
     void unopenableFileEndsBeforeAnyWindow_data();
     void unopenableFileEndsBeforeAnyWindow();
 };
+
+void TestMainWindow::fillsTheDesktop()
+{
+    MainWindow window;
+    QCOMPARE(window.windowTitle(),
+        QStringLiteral("Selvano 2018 (Logiciel de gestion commerciale Facturation réelle - Version 18 - Mai 2023)"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Shown maximised, so its title bar stays on screen.
+    QVERIFY(window.isMaximized());
+    QCOMPARE(window.frameGeometry().width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+}
 
 void TestMainWindow::menuDispatch_data()
 {
