@@ -132,14 +132,20 @@ QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry)
     return label;
 }
 
-QLineEdit *addLabelledField(
-    QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
+QLabel *placeWithCaption(QWidget *field, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
 {
-    QLabel *label = addLabel(parent, caption, labelGeometry);
-    auto *field = new QLineEdit(parent);
+    QLabel *label = addLabel(field->parentWidget(), caption, labelGeometry);
     field->setGeometry(fieldGeometry);
     label->setBuddy(field);
     field->setAccessibleName(caption);
+    return label;
+}
+
+QLineEdit *addLabelledField(
+    QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
+{
+    auto *field = new QLineEdit(parent);
+    placeWithCaption(field, caption, labelGeometry, fieldGeometry);
     return field;
 }
 

@@ -39,6 +39,9 @@ void makeUpperCase(QComboBox *box);
 // A label and its field at fixed positions; the label is the field's buddy so the field can be
 // found by what a person reads next to it.
 QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry);
+// Places a field and, at labelGeometry, its caption as a label naming it as buddy; returns the label.
+QLabel *placeWithCaption(
+    QWidget *field, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry);
 QLineEdit *addLabelledField(
     QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry);
 // A read-only label showing a value (a code, a total), with a background colour.

@@ -42,10 +42,10 @@ void addFrame(QWidget *page, const QRect &geometry)
 QLabel *addCodeRow(QWidget *page, int y)
 {
     const QString caption = QStringLiteral("Code interne:");
-    QLabel *label = addLabel(page, caption, QRect(labelX, y, codeCaptionWidth, rowHeight));
-    QLabel *code = addValueLabel(page, caption, QRect(codeLabelX, y, codeLabelWidth, rowHeight), codeLabelBackground);
+    const QRect codeGeometry(codeLabelX, y, codeLabelWidth, rowHeight);
+    QLabel *code = addValueLabel(page, caption, codeGeometry, codeLabelBackground);
     code->setObjectName(QStringLiteral("codeLabel"));
-    label->setBuddy(code);
+    placeWithCaption(code, caption, QRect(labelX, y, codeCaptionWidth, rowHeight), codeGeometry);
     return code;
 }
 

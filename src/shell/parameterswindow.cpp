@@ -50,12 +50,9 @@ QLabel *addSectionLabel(QWidget *parent, const QString &text, const QRect &geome
 
 QComboBox *addModeBox(QWidget *parent, const QString &caption, const QRect &labelGeometry, const QRect &boxGeometry)
 {
-    QLabel *label = addLabel(parent, caption, labelGeometry);
     auto *box = new QComboBox(parent);
     box->addItems(paymentModes);
-    box->setGeometry(boxGeometry);
-    box->setAccessibleName(caption);
-    label->setBuddy(box);
+    placeWithCaption(box, caption, labelGeometry, boxGeometry);
     return box;
 }
 

@@ -59,12 +59,11 @@ DeliveryPage::DeliveryPage(StockValues &values, QWidget *parent)
     truckEdit = addGroupField(this, QStringLiteral("Camion"), {left, belowLinesTop, 180, 52});
     driverEdit = addGroupField(this, QStringLiteral("Chauffeur"), {left + 190, belowLinesTop, 180, 52});
     registrationEdit = addGroupField(this, QStringLiteral("Matricule"), {left + 380, belowLinesTop, 180, 52});
-    QLabel *totalCaption
-        = addLabel(this, QStringLiteral("TOTAL HT :"), {left + 575, belowLinesTop + 22, 70, rowHeight});
-    totalLabel = addValueLabel(
-        this, QStringLiteral("TOTAL HT :"), {left + 645, belowLinesTop + 22, 90, rowHeight}, totalBackground);
+    const QRect totalGeometry(left + 645, belowLinesTop + 22, 90, rowHeight);
+    totalLabel = addValueLabel(this, QStringLiteral("TOTAL HT :"), totalGeometry, totalBackground);
     totalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    totalCaption->setBuddy(totalLabel);
+    placeWithCaption(
+        totalLabel, QStringLiteral("TOTAL HT :"), {left + 575, belowLinesTop + 22, 70, rowHeight}, totalGeometry);
 
     nameWidgets({{titleLabel, "titleLabel"}, {numberBox, "numberBox"}, {dateEdit, "dateEdit"},
         {clientEdit, "clientEdit"}, {familyEdit, "familyEdit"}, {referenceEdit, "referenceEdit"},

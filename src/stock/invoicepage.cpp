@@ -187,11 +187,9 @@ void InvoicePage::buildPayment()
     onAccountOption->setGeometry(160, 72, 140, 20);
 
     constexpr int vatTop = linesTop + 110;
-    QLabel *vatCaption = addLabel(this, QStringLiteral("Taux TVA="), {rightBlockLeft, vatTop, 70, rowHeight});
-    vatRateEdit = new QLineEdit(defaultVatRate, this);
-    vatRateEdit->setGeometry(rightBlockLeft + 75, vatTop, 50, rowHeight);
-    vatRateEdit->setAccessibleName(QStringLiteral("Taux TVA="));
-    vatCaption->setBuddy(vatRateEdit);
+    vatRateEdit = addLabelledField(this, QStringLiteral("Taux TVA="), {rightBlockLeft, vatTop, 70, rowHeight},
+        {rightBlockLeft + 75, vatTop, 50, rowHeight});
+    vatRateEdit->setText(defaultVatRate);
     addLabel(this, QStringLiteral("%"), {rightBlockLeft + 130, vatTop, 20, rowHeight});
 }
 
@@ -202,13 +200,12 @@ void InvoicePage::buildTotals()
     constexpr int valueWidth = 200;
     const auto total = [this](int row, const QString &caption) {
         const int top = totalsTop + row * totalsStep;
-        QLabel *label = addLabel(this, caption, {rightBlockLeft, top, captionWidth, rowHeight});
-        label->setFont(screenFont(ScreenFont::Arial9));
-        QLabel *value = addValueLabel(
-            this, caption, {rightBlockLeft + captionWidth, top, valueWidth, rowHeight}, shownValueBackground);
+        const QRect valueGeometry(rightBlockLeft + captionWidth, top, valueWidth, rowHeight);
+        QLabel *value = addValueLabel(this, caption, valueGeometry, shownValueBackground);
         value->setFont(screenFont(ScreenFont::Arial9));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setBuddy(value);
+        QLabel *label = placeWithCaption(value, caption, {rightBlockLeft, top, captionWidth, rowHeight}, valueGeometry);
+        label->setFont(screenFont(ScreenFont::Arial9));
         return value;
     };
     totalHtLabel = total(0, QStringLiteral("Total HT:"));

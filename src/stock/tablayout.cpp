@@ -44,26 +44,20 @@ QLabel *addTitle(QWidget *page, const QString &text, const QRect &geometry)
 
 QComboBox *addNumberBox(QWidget *page, const QString &caption, const QRect &labelGeometry, const QRect &boxGeometry)
 {
-    QLabel *label = addLabel(page, caption, labelGeometry);
     auto *box = new QComboBox(page);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setGeometry(boxGeometry);
-    box->setAccessibleName(caption);
-    label->setBuddy(box);
+    placeWithCaption(box, caption, labelGeometry, boxGeometry);
     activateOnlyOnChoice(box);
     return box;
 }
 
 QDateEdit *addDateField(QWidget *page, const QString &caption, const QRect &labelGeometry, const QRect &fieldGeometry)
 {
-    QLabel *label = addLabel(page, caption, labelGeometry);
     auto *field = new QDateEdit(QDate::currentDate(), page);
     field->setDisplayFormat(dateFormat);
     field->setCalendarPopup(true);
-    field->setGeometry(fieldGeometry);
-    field->setAccessibleName(caption);
-    label->setBuddy(field);
+    placeWithCaption(field, caption, labelGeometry, fieldGeometry);
     return field;
 }
 
